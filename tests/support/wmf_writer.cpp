@@ -1,0 +1,229 @@
+#include "wmf_writer.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace wmfw {
+namespace {
+
+void PutU16(Bytes& out, uint16_t v) {
+  out.push_back(uint8_t(v & 0xFF));
+  out.push_back(uint8_t(v >> 8));
+}
+
+void PutU32(Bytes& out, uint32_t v) {
+  PutU16(out, uint16_t(v & 0xFFFF));
+  PutU16(out, uint16_t(v >> 16));
+}
+
+std::vector<int16_t> ColorWords(uint32_t color) {
+  return {int16_t(color & 0xFFFF), int16_t(color >> 16)};
+}
+
+std::vector<int16_t> PointWords(const std::vector<Point>& points) {
+  std::vector<int16_t> words;
+  for (const auto& [x, y] : points) {
+    words.push_back(x);
+    words.push_back(y);
+  }
+  return words;
+}
+
+}  // namespace
+
+WmfWriter& WmfWriter::Record(uint16_t function, const std::vector<int16_t>& words) {
+  Bytes payload;
+  for (int16_t w : words) PutU16(payload, uint16_t(w));
+  return RecordBytes(function, payload);
+}
+
+WmfWriter& WmfWriter::RecordBytes(uint16_t function, const Bytes& payload) {
+  const uint32_t sizeWords = uint32_t(3 + (payload.size() + 1) / 2);
+  PutU32(records_, sizeWords);
+  PutU16(records_, function);
+  records_.insert(records_.end(), payload.begin(), payload.end());
+  if (payload.size() % 2) records_.push_back(0);
+  largestRecordWords_ = std::max(largestRecordWords_, sizeWords);
+  ++recordCount_;
+  return *this;
+}
+
+WmfWriter& WmfWriter::Raw(const Bytes& bytes) {
+  records_.insert(records_.end(), bytes.begin(), bytes.end());
+  return *this;
+}
+
+WmfWriter& WmfWriter::SetMapMode(int16_t mode) { return Record(kSetMapMode, {mode}); }
+WmfWriter& WmfWriter::SetWindowOrg(int16_t x, int16_t y) { return Record(kSetWindowOrg, {y, x}); }
+WmfWriter& WmfWriter::SetWindowExt(int16_t x, int16_t y) { return Record(kSetWindowExt, {y, x}); }
+WmfWriter& WmfWriter::SetViewportOrg(int16_t x, int16_t y) { return Record(kSetViewportOrg, {y, x}); }
+WmfWriter& WmfWriter::SetViewportExt(int16_t x, int16_t y) { return Record(kSetViewportExt, {y, x}); }
+WmfWriter& WmfWriter::SetBkMode(int16_t mode) { return Record(kSetBkMode, {mode}); }
+WmfWriter& WmfWriter::SetBkColor(uint32_t color) { return Record(kSetBkColor, ColorWords(color)); }
+WmfWriter& WmfWriter::SetTextColor(uint32_t color) { return Record(kSetTextColor, ColorWords(color)); }
+WmfWriter& WmfWriter::SetTextAlign(uint16_t align) { return Record(kSetTextAlign, {int16_t(align)}); }
+WmfWriter& WmfWriter::SetPolyFillMode(int16_t mode) { return Record(kSetPolyFillMode, {mode}); }
+WmfWriter& WmfWriter::SetRop2(int16_t rop) { return Record(kSetRop2, {rop}); }
+WmfWriter& WmfWriter::SaveDC() { return Record(kSaveDC, {}); }
+WmfWriter& WmfWriter::RestoreDC(int16_t which) { return Record(kRestoreDC, {which}); }
+
+WmfWriter& WmfWriter::CreatePen(uint16_t style, int16_t width, uint32_t color) {
+  ++objectCount_;
+  auto c = ColorWords(color);
+  return Record(kCreatePenIndirect, {int16_t(style), width, 0, c[0], c[1]});
+}
+
+WmfWriter& WmfWriter::CreateBrush(uint16_t style, uint32_t color, uint16_t hatch) {
+  ++objectCount_;
+  auto c = ColorWords(color);
+  return Record(kCreateBrushIndirect, {int16_t(style), c[0], c[1], int16_t(hatch)});
+}
+
+WmfWriter& WmfWriter::CreateFont(int16_t height, const std::string& face, int16_t weight, bool italic,
+                                 bool underline, bool strikeOut, uint8_t charset, int16_t escapement,
+                                 int16_t width) {
+  ++objectCount_;
+  Bytes p;
+  PutU16(p, uint16_t(height));
+  PutU16(p, uint16_t(width));
+  PutU16(p, uint16_t(escapement));
+  PutU16(p, uint16_t(escapement));  // orientation
+  PutU16(p, uint16_t(weight));
+  p.push_back(italic ? 1 : 0);
+  p.push_back(underline ? 1 : 0);
+  p.push_back(strikeOut ? 1 : 0);
+  p.push_back(charset);
+  p.push_back(0);  // out precision
+  p.push_back(0);  // clip precision
+  p.push_back(0);  // quality
+  p.push_back(0);  // pitch and family
+  std::string name = face.substr(0, 31);
+  p.insert(p.end(), name.begin(), name.end());
+  p.push_back(0);
+  return RecordBytes(kCreateFontIndirect, p);
+}
+
+WmfWriter& WmfWriter::SelectObject(uint16_t index) { return Record(kSelectObject, {int16_t(index)}); }
+WmfWriter& WmfWriter::DeleteObject(uint16_t index) { return Record(kDeleteObject, {int16_t(index)}); }
+WmfWriter& WmfWriter::MoveTo(int16_t x, int16_t y) { return Record(kMoveTo, {y, x}); }
+WmfWriter& WmfWriter::LineTo(int16_t x, int16_t y) { return Record(kLineTo, {y, x}); }
+
+WmfWriter& WmfWriter::Rectangle(int16_t left, int16_t top, int16_t right, int16_t bottom) {
+  return Record(kRectangle, {bottom, right, top, left});
+}
+
+WmfWriter& WmfWriter::RoundRect(int16_t left, int16_t top, int16_t right, int16_t bottom, int16_t w,
+                                int16_t h) {
+  return Record(kRoundRect, {h, w, bottom, right, top, left});
+}
+
+WmfWriter& WmfWriter::Ellipse(int16_t left, int16_t top, int16_t right, int16_t bottom) {
+  return Record(kEllipse, {bottom, right, top, left});
+}
+
+WmfWriter& WmfWriter::Arc(int16_t left, int16_t top, int16_t right, int16_t bottom, int16_t xStart,
+                          int16_t yStart, int16_t xEnd, int16_t yEnd) {
+  return Record(kArc, {yEnd, xEnd, yStart, xStart, bottom, right, top, left});
+}
+
+WmfWriter& WmfWriter::Pie(int16_t left, int16_t top, int16_t right, int16_t bottom, int16_t xStart,
+                          int16_t yStart, int16_t xEnd, int16_t yEnd) {
+  return Record(kPie, {yEnd, xEnd, yStart, xStart, bottom, right, top, left});
+}
+
+WmfWriter& WmfWriter::Chord(int16_t left, int16_t top, int16_t right, int16_t bottom, int16_t xStart,
+                            int16_t yStart, int16_t xEnd, int16_t yEnd) {
+  return Record(kChord, {yEnd, xEnd, yStart, xStart, bottom, right, top, left});
+}
+
+WmfWriter& WmfWriter::Polygon(const std::vector<Point>& points) {
+  auto words = PointWords(points);
+  words.insert(words.begin(), int16_t(points.size()));
+  return Record(kPolygon, words);
+}
+
+WmfWriter& WmfWriter::Polyline(const std::vector<Point>& points) {
+  auto words = PointWords(points);
+  words.insert(words.begin(), int16_t(points.size()));
+  return Record(kPolyline, words);
+}
+
+WmfWriter& WmfWriter::PolyPolygon(const std::vector<std::vector<Point>>& polygons) {
+  std::vector<int16_t> words{int16_t(polygons.size())};
+  for (const auto& polygon : polygons) words.push_back(int16_t(polygon.size()));
+  for (const auto& polygon : polygons) {
+    auto pw = PointWords(polygon);
+    words.insert(words.end(), pw.begin(), pw.end());
+  }
+  return Record(kPolyPolygon, words);
+}
+
+WmfWriter& WmfWriter::TextOut(int16_t x, int16_t y, const std::string& text) {
+  Bytes p;
+  PutU16(p, uint16_t(text.size()));
+  p.insert(p.end(), text.begin(), text.end());
+  if (text.size() % 2) p.push_back(0);
+  PutU16(p, uint16_t(y));
+  PutU16(p, uint16_t(x));
+  return RecordBytes(kTextOut, p);
+}
+
+WmfWriter& WmfWriter::ExtTextOut(int16_t x, int16_t y, uint16_t options, const std::string& text,
+                                 const std::vector<int16_t>& dx, const int16_t* rect) {
+  Bytes p;
+  PutU16(p, uint16_t(y));
+  PutU16(p, uint16_t(x));
+  PutU16(p, uint16_t(text.size()));
+  PutU16(p, options);
+  if (rect) {
+    for (int i = 0; i < 4; ++i) PutU16(p, uint16_t(rect[i]));  // left, top, right, bottom
+  }
+  p.insert(p.end(), text.begin(), text.end());
+  if (text.size() % 2) p.push_back(0);
+  for (int16_t d : dx) PutU16(p, uint16_t(d));
+  return RecordBytes(kExtTextOut, p);
+}
+
+Bytes WmfWriter::Plain() const {
+  Bytes out;
+  const uint32_t totalWords = uint32_t(9 + records_.size() / 2 + 3);
+  PutU16(out, 1);       // memory metafile
+  PutU16(out, 9);       // header size in words
+  PutU16(out, 0x0300);  // version
+  PutU32(out, totalWords);
+  PutU16(out, objectCount_);
+  PutU32(out, largestRecordWords_);
+  PutU16(out, 0);
+  out.insert(out.end(), records_.begin(), records_.end());
+  PutU32(out, 3);
+  PutU16(out, kEof);
+  return out;
+}
+
+Bytes WmfWriter::Placeable(int16_t left, int16_t top, int16_t right, int16_t bottom,
+                           uint16_t unitsPerInch) const {
+  Bytes out;
+  PutU32(out, 0x9AC6CDD7);
+  PutU16(out, 0);
+  PutU16(out, uint16_t(left));
+  PutU16(out, uint16_t(top));
+  PutU16(out, uint16_t(right));
+  PutU16(out, uint16_t(bottom));
+  PutU16(out, unitsPerInch);
+  PutU32(out, 0);
+  uint16_t checksum = 0;
+  for (size_t i = 0; i < out.size(); i += 2) checksum ^= uint16_t(out[i] | (out[i + 1] << 8));
+  PutU16(out, checksum);
+  Bytes body = Plain();
+  out.insert(out.end(), body.begin(), body.end());
+  return out;
+}
+
+bool WriteFile(const std::string& path, const Bytes& bytes) {
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return false;
+  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  return std::fclose(f) == 0 && ok;
+}
+
+}  // namespace wmfw
