@@ -21,6 +21,7 @@ Bitmap GreyscaleImage(Bitmap bitmap);
 Bitmap ThresholdImage(Bitmap bitmap);
 Bitmap DrawFrame(Bitmap bitmap, int outputWidth, int outputHeight);
 Bitmap DrawWatermark(Bitmap bitmap, int outputWidth, int outputHeight);
-Bitmap ReduceColorDepth(Bitmap bitmap, int targetBpp);
+// Reduces to ConversionJob.targetBpp.
+Bitmap ReduceColorDepth(Bitmap bitmap);
 
 }  // namespace vecrast
