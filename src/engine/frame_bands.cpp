@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "engine/cairo_bitmap.h"
+#include "engine/overlay_blend.h"
+
 namespace vecrast {
 namespace {
 
@@ -12,7 +15,63 @@ void ClampPair(int& first, int& second, int size) {
   second = std::clamp(second, 0, room - first);
 }
 
+struct Corner {
+  double x;
+  double y;
+};
+
+void FillBox(cairo_t* context, double x, double y, double width, double height, RgbaColor color) {
+  if (width <= 0 || height <= 0) return;
+  cairo_set_source_rgba(context, color.red / 255.0, color.green / 255.0, color.blue / 255.0,
+                        color.alpha / 255.0);
+  cairo_rectangle(context, x, y, width, height);
+  cairo_fill(context);
+}
+
+void FillQuad(cairo_t* context, const Corner (&corners)[4], RgbaColor color) {
+  cairo_set_source_rgba(context, color.red / 255.0, color.green / 255.0, color.blue / 255.0,
+                        color.alpha / 255.0);
+  cairo_move_to(context, corners[0].x, corners[0].y);
+  for (int i = 1; i < 4; ++i) cairo_line_to(context, corners[i].x, corners[i].y);
+  cairo_close_path(context);
+  cairo_fill(context);
+}
+
+// The corner squares lie under the seams, so the anti-aliased diagonal edges of two
+// neighbouring bands never leave a see-through line between them.
+void DrawBands(cairo_t* context, double w, double h, const FrameBands& b, const FrameStyle& style) {
+  const double l = b.left, r = b.right, t = b.top, bo = b.bottom;
+  FillBox(context, 0, 0, l, t, style.topColor);
+  FillBox(context, w - r, 0, r, t, style.rightColor);
+  FillBox(context, w - r, h - bo, r, bo, style.bottomColor);
+  FillBox(context, 0, h - bo, l, bo, style.leftColor);
+  FillQuad(context, {{0, 0}, {w, 0}, {w - r, t}, {l, t}}, style.topColor);
+  FillQuad(context, {{w, 0}, {w, h}, {w - r, h - bo}, {w - r, t}}, style.rightColor);
+  FillQuad(context, {{w, h}, {0, h}, {l, h - bo}, {w - r, h - bo}}, style.bottomColor);
+  FillQuad(context, {{0, h}, {0, 0}, {l, t}, {l, h - bo}}, style.leftColor);
+}
+
 }  // namespace
+
+bool PaintFrame(FIBITMAP* image, const FrameStyle& style) {
+  if (!image || FreeImage_GetImageType(image) != FIT_BITMAP || FreeImage_GetBPP(image) != 24)
+    return false;
+  const int width = static_cast<int>(FreeImage_GetWidth(image));
+  const int height = static_cast<int>(FreeImage_GetHeight(image));
+  const FrameBands bands = ClampFrameBands(style.bands, width, height);
+  if (bands == FrameBands{}) return true;
+  CairoSurface surface = MakeTransparentSurface(width, height);
+  CairoContext context = surface ? MakeContext(surface.get()) : nullptr;
+  if (!context) return false;
+  cairo_push_group(context.get());
+  DrawBands(context.get(), width, height, bands, style);
+  cairo_pop_group_to_source(context.get());
+  cairo_paint_with_alpha(context.get(), std::clamp(style.opacity, 0, 255) / 255.0);
+  if (cairo_status(context.get()) != CAIRO_STATUS_SUCCESS) return false;
+  context.reset();
+  Bitmap overlay = BitmapFromSurface(surface.get());
+  return overlay && BlendOverlay(image, overlay.get(), 0, 0);
+}
 
 FrameBands ClampFrameBands(FrameBands requested, int width, int height) {
   ClampPair(requested.left, requested.right, width);
