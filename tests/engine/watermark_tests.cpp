@@ -10,6 +10,7 @@
 #include "engine/font_slots.h"
 #include "engine/watermark_layout.h"
 #include "engine/watermark_picture.h"
+#include "engine/watermark_stamp.h"
 #include "engine/watermark_text.h"
 #include "pipeline_test_images.h"
 
@@ -235,6 +236,89 @@ TEST_F(PictureWatermarkTest, UnreadableOrOtherFormatsGiveNoPicture) {
   std::ofstream(text) << "not a picture";
   paths.push_back(text);
   EXPECT_FALSE(LoadPictureWatermark(text, false, 255));
+}
+
+}  // namespace
+}  // namespace vecrast
+
+namespace vecrast {
+namespace {
+
+using testing::FilledImage;
+using testing::PixelAt;
+
+constexpr RgbaColor kOpaqueRed{255, 0, 0, 255};
+constexpr RgbaColor kWhite{255, 255, 255, 255};
+
+// The bounding box of the pixels that are not white.
+struct Marked {
+  int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
+};
+Marked MarkedBox(FIBITMAP* image) {
+  Marked box;
+  for (int y = 0; y < testing::Height(image); ++y)
+    for (int x = 0; x < testing::Width(image); ++x) {
+      if (PixelAt(image, x, y) == kWhite) continue;
+      box.left = std::min(box.left, x);
+      box.top = std::min(box.top, y);
+      box.right = std::max(box.right, x);
+      box.bottom = std::max(box.bottom, y);
+    }
+  return box;
+}
+
+TEST(StampWatermarkTest, BottomRightTenPixelsFromTheCorner) {
+  Bitmap image = FilledImage(200, 100, 24, 255, 255, 255);
+  WatermarkPlacement placement{{0, 0, 200, 100}, 8, 10, 10, 0};
+  ASSERT_TRUE(StampWatermark(image.get(), FilledImage(30, 20, 32, 255, 0, 0), placement));
+  const Marked box = MarkedBox(image.get());
+  EXPECT_EQ(box.right, 200 - 10 - 1);
+  EXPECT_EQ(box.bottom, 100 - 10 - 1);
+  EXPECT_EQ(box.left, 200 - 10 - 30);
+  EXPECT_EQ(PixelAt(image.get(), 170, 80), kOpaqueRed);
+}
+
+TEST(StampWatermarkTest, InsideTheFrameStartsPastTheLeftBand) {
+  Bitmap image = FilledImage(200, 100, 24, 255, 255, 255);
+  WatermarkPlacement placement{AvailableArea(200, 100, true, {20, 0, 0, 0}), 0, 10, 10, 0};
+  ASSERT_TRUE(StampWatermark(image.get(), FilledImage(30, 20, 32, 255, 0, 0), placement));
+  EXPECT_EQ(MarkedBox(image.get()).left, 30);
+  EXPECT_EQ(MarkedBox(image.get()).top, 10);
+}
+
+TEST(StampWatermarkTest, LargerPictureKeepsItsTopLeftPart) {
+  Bitmap image = FilledImage(100, 80, 24, 255, 255, 255);
+  Bitmap picture = FilledImage(300, 300, 32, 0, 0, 255);
+  testing::SetPixel(picture.get(), 0, 0, kOpaqueRed);
+  WatermarkPlacement placement{{0, 0, 100, 80}, 0, 10, 10, 0};
+  ASSERT_TRUE(StampWatermark(image.get(), std::move(picture), placement));
+  EXPECT_EQ(PixelAt(image.get(), 10, 10), kOpaqueRed);
+  EXPECT_EQ(PixelAt(image.get(), 99, 79), (RgbaColor{0, 0, 255, 255}));
+  EXPECT_EQ(PixelAt(image.get(), 9, 9), kWhite);
+}
+
+TEST(StampWatermarkTest, CroppedToNothingOrOutsideLeavesTheImageAlone) {
+  Bitmap image = FilledImage(100, 80, 24, 255, 255, 255);
+  EXPECT_FALSE(StampWatermark(image.get(), FilledImage(30, 20, 32, 255, 0, 0),
+                              {{0, 0, 100, 80}, 0, 100, 10, 0}));
+  EXPECT_FALSE(StampWatermark(image.get(), FilledImage(30, 20, 32, 255, 0, 0),
+                              {{0, 0, 100, 80}, 0, -5, 10, 0}));
+  EXPECT_FALSE(StampWatermark(image.get(), nullptr, {{0, 0, 100, 80}, 0, 10, 10, 0}));
+  EXPECT_EQ(MarkedBox(image.get()).right, -1);
+}
+
+TEST(StampWatermarkTest, RotationTurnsTheBoxWithTransparentCorners) {
+  Bitmap turned = RotateWatermark(FilledImage(40, 10, 32, 255, 0, 0), 90);
+  ASSERT_TRUE(turned);
+  EXPECT_EQ(testing::Width(turned.get()), 10);
+  EXPECT_EQ(testing::Height(turned.get()), 40);
+  Bitmap tilted = RotateWatermark(FilledImage(40, 40, 32, 255, 0, 0), 45);
+  ASSERT_TRUE(tilted);
+  EXPECT_GT(testing::Width(tilted.get()), 50);
+  EXPECT_EQ(PixelAt(tilted.get(), 0, 0).alpha, 0);
+  Bitmap same = FilledImage(40, 10, 32, 255, 0, 0);
+  FIBITMAP* before = same.get();
+  EXPECT_EQ(RotateWatermark(std::move(same), 360).get(), before);
 }
 
 }  // namespace
