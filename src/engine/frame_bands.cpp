@@ -1,6 +1,8 @@
 #include "engine/frame_bands.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "engine/cairo_bitmap.h"
 #include "engine/overlay_blend.h"
@@ -51,6 +53,29 @@ void DrawBands(cairo_t* context, double w, double h, const FrameBands& b, const 
   FillQuad(context, {{0, h}, {0, 0}, {l, t}, {l, h - bo}}, style.leftColor);
 }
 
+struct Strip {
+  int x;
+  int y;
+  int width;
+  int height;
+};
+
+// The part of the frame inside the strip, as one layer at the frame's opacity.
+Bitmap DrawStrip(const Strip& strip, int width, int height, const FrameBands& bands,
+                 const FrameStyle& style) {
+  CairoSurface surface = MakeTransparentSurface(strip.width, strip.height);
+  CairoContext context = surface ? MakeContext(surface.get()) : nullptr;
+  if (!context) return nullptr;
+  cairo_translate(context.get(), -strip.x, -strip.y);
+  cairo_push_group(context.get());
+  DrawBands(context.get(), width, height, bands, style);
+  cairo_pop_group_to_source(context.get());
+  cairo_paint_with_alpha(context.get(), std::clamp(style.opacity, 0, 255) / 255.0);
+  if (cairo_status(context.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
+  context.reset();
+  return BitmapFromSurface(surface.get());
+}
+
 }  // namespace
 
 bool PaintFrame(FIBITMAP* image, const FrameStyle& style) {
@@ -59,18 +84,22 @@ bool PaintFrame(FIBITMAP* image, const FrameStyle& style) {
   const int width = static_cast<int>(FreeImage_GetWidth(image));
   const int height = static_cast<int>(FreeImage_GetHeight(image));
   const FrameBands bands = ClampFrameBands(style.bands, width, height);
-  if (bands == FrameBands{}) return true;
-  CairoSurface surface = MakeTransparentSurface(width, height);
-  CairoContext context = surface ? MakeContext(surface.get()) : nullptr;
-  if (!context) return false;
-  cairo_push_group(context.get());
-  DrawBands(context.get(), width, height, bands, style);
-  cairo_pop_group_to_source(context.get());
-  cairo_paint_with_alpha(context.get(), std::clamp(style.opacity, 0, 255) / 255.0);
-  if (cairo_status(context.get()) != CAIRO_STATUS_SUCCESS) return false;
-  context.reset();
-  Bitmap overlay = BitmapFromSurface(surface.get());
-  return overlay && BlendOverlay(image, overlay.get(), 0, 0);
+  // Everything the frame covers lies in four strips along the edges; drawing each strip on
+  // its own canvas spares the untouched middle of the image.
+  const int middle = height - bands.top - bands.bottom;
+  const Strip strips[] = {{0, 0, width, bands.top},
+                          {0, height - bands.bottom, width, bands.bottom},
+                          {0, bands.top, bands.left, middle},
+                          {width - bands.right, bands.top, bands.right, middle}};
+  std::vector<std::pair<Bitmap, Strip>> overlays;
+  for (const Strip& strip : strips) {
+    if (strip.width <= 0 || strip.height <= 0) continue;
+    Bitmap overlay = DrawStrip(strip, width, height, bands, style);
+    if (!overlay) return false;
+    overlays.emplace_back(std::move(overlay), strip);
+  }
+  for (const auto& [overlay, strip] : overlays) BlendOverlay(image, overlay.get(), strip.x, strip.y);
+  return true;
 }
 
 FrameBands ClampFrameBands(FrameBands requested, int width, int height) {

@@ -308,14 +308,22 @@ TEST(StampWatermarkTest, CroppedToNothingOrOutsideLeavesTheImageAlone) {
 }
 
 TEST(StampWatermarkTest, RotationTurnsTheBoxWithTransparentCorners) {
-  Bitmap turned = RotateWatermark(FilledImage(40, 10, 32, 255, 0, 0), 90);
+  Bitmap box = FilledImage(40, 10, 32, 255, 0, 0);
+  testing::SetPixel(box.get(), 0, 0, {0, 0, 255, 255});
+  Bitmap turned = RotateWatermark(std::move(box), 90);
   ASSERT_TRUE(turned);
   EXPECT_EQ(testing::Width(turned.get()), 10);
   EXPECT_EQ(testing::Height(turned.get()), 40);
-  Bitmap tilted = RotateWatermark(FilledImage(40, 40, 32, 255, 0, 0), 45);
+  EXPECT_EQ(PixelAt(turned.get(), 0, 39), (RgbaColor{0, 0, 255, 255}));  // counter-clockwise
+  Bitmap tilted = RotateWatermark(FilledImage(40, 20, 32, 255, 0, 0), 30);
   ASSERT_TRUE(tilted);
-  EXPECT_GT(testing::Width(tilted.get()), 50);
+  EXPECT_EQ(testing::Width(tilted.get()), 45);   // 40 cos 30 + 20 sin 30 = 44.6
+  EXPECT_EQ(testing::Height(tilted.get()), 38);  // 40 sin 30 + 20 cos 30 = 37.3
   EXPECT_EQ(PixelAt(tilted.get(), 0, 0).alpha, 0);
+  EXPECT_EQ(PixelAt(tilted.get(), 22, 19), (RgbaColor{255, 0, 0, 255}));
+  // Counter-clockwise: the right end rises, so the topmost corner is right of the middle.
+  EXPECT_EQ(PixelAt(tilted.get(), 33, 3).alpha, 255);
+  EXPECT_EQ(PixelAt(tilted.get(), 11, 3).alpha, 0);
   Bitmap same = FilledImage(40, 10, 32, 255, 0, 0);
   FIBITMAP* before = same.get();
   EXPECT_EQ(RotateWatermark(std::move(same), 360).get(), before);
