@@ -201,6 +201,12 @@ bool IniFile::Open(const std::string& path) {
   Parse({});
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return false;
+  struct stat status {};
+  if (::fstat(::fileno(file), &status) != 0 || !S_ISREG(status.st_mode) ||
+      static_cast<std::size_t>(status.st_size) > kMaxIniFileSize) {
+    std::fclose(file);
+    return false;
+  }
   std::string bytes;
   char buffer[65536];
   bool ok = true;
@@ -257,12 +263,15 @@ void IniFile::AddLine(std::string_view line) {
     return;
   }
 
+  if (groups_.empty()) return;
+  // A line without "=" is a key with an empty value: a flag option written alone in a profile.
   const std::size_t equals = line.find('=');
-  if (equals == std::string_view::npos || groups_.empty()) return;
-  Group& group = groups_.back();
   std::string_view key = line.substr(0, equals);
+  const std::string_view value =
+      equals == std::string_view::npos ? std::string_view() : line.substr(equals + 1);
   while (!key.empty() && IsBlank(key.back())) key.remove_suffix(1);
-  group.entries.push_back(Entry{std::string(key), std::string(line.substr(equals + 1))});
+  Group& group = groups_.back();
+  group.entries.push_back(Entry{std::string(key), std::string(value)});
   group.firstIndexByKey.emplace(LowerAscii(key), group.entries.size() - 1);
 }
 

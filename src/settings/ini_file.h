@@ -4,9 +4,9 @@
 // when every byte sequence in it is valid UTF-8, otherwise ISO 8859-1 (converted to UTF-8).
 // Lines end at CR, LF or CR LF; leading blanks and tabs are skipped and empty lines ignored.
 // ";" starts a comment, "[" a group header (the name runs to the next "]" or the end of the line),
-// and any other line holding "=" is an entry "key = value". Groups and keys are found without
-// regard to ASCII letter case; the first match wins. Entries before the first header belong to
-// no group. Lines that are none of these are ignored.
+// and any other line is an entry "key = value" (a line without "=" is a key with an empty value).
+// Groups and keys are found without regard to ASCII letter case; the first match wins. Entries
+// before the first header belong to no group.
 //
 // Writing: UTF-8 with byte-order mark and an empty first line, CR LF line ends, "key = value".
 // The whole text is written to a temporary file beside the target and renamed over it, so an
