@@ -23,7 +23,7 @@ SettingsRecord WindowedDefaults() {
   return record;
 }
 
-std::string ProgramFolder() {
+std::string RunningProgramFolder() {
   std::string path(4096, '\0');
   const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
   if (length <= 0 || static_cast<std::size_t>(length) >= path.size()) return "./";
@@ -38,7 +38,7 @@ int32_t DrawRandomToken() {
 
 ConversionJobRecord StartConversionJob() {
   ConversionJobRecord job;
-  job.programFolder = ProgramFolder();
+  job.programFolder = RunningProgramFolder();
   job.randomToken = DrawRandomToken();
   return job;
 }

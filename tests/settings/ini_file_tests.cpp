@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <random>
 
 #include "settings/ini_file.h"
 #include "temp_folder.h"
@@ -162,6 +163,26 @@ TEST(IniReading, HostileBytesDoNotBreakTheReader) {
   IniFile file = Parsed(bytes);
   EXPECT_FALSE(file.SelectGroup("A"));
   EXPECT_TRUE(file.SelectGroup(""));
+}
+
+TEST(IniReading, RandomBytesAreReadWithoutHarm) {
+  std::mt19937 generator(12345);
+  const std::string alphabet = "[]=; \t\r\nAaBb\xEF\xBB\xBF\xC3\xA9\xFF";
+  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+  for (int round = 0; round < 200; ++round) {
+    std::string bytes(1 + static_cast<std::size_t>(round) * 7, '\0');
+    for (char& c : bytes) c = alphabet[pick(generator)];
+    IniFile file = Parsed(bytes);
+    for (const std::string_view group : {"A", "a", "", "B"}) {
+      file.SelectGroup(group);
+      (void)file.ReadText("A", "");
+      (void)file.ReadInteger("b", 0);
+      (void)file.ReadReal("", 0.0);
+      for (const IniEntry& entry : file.Entries()) {
+        EXPECT_EQ(entry.key.find_first_of("\r\n"), std::string::npos);
+      }
+    }
+  }
 }
 
 struct IntegerCase {
