@@ -105,8 +105,7 @@ void LanguageFile::OpenBytes(std::string_view bytes) {
   }
 }
 
-LanguageFile::Section LanguageFile::ReadSection(std::string_view name) const {
-  Section section;
+void LanguageFile::ForEachEntry(std::string_view name, const EntryVisitor& visit) const {
   bool inSection = false;
   ForEachLine(text_, [&](std::string_view line) {
     if (line.front() == ';') return true;
@@ -118,12 +117,10 @@ LanguageFile::Section LanguageFile::ReadSection(std::string_view name) const {
     if (!inSection) return true;
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos) return true;  // neither header, comment nor entry
-    const std::string_view key = TrimTrailingBlanks(line.substr(0, equals));
-    const std::string_view value = TrimTrailingBlanks(TrimLeadingBlanks(line.substr(equals + 1)));
-    section.try_emplace(AsciiUpperCased(key), value);
+    visit(TrimTrailingBlanks(line.substr(0, equals)),
+          TrimTrailingBlanks(TrimLeadingBlanks(line.substr(equals + 1))));
     return true;
   });
-  return section;
 }
 
 }  // namespace vecrast

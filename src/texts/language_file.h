@@ -4,15 +4,15 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace vecrast {
 
 class LanguageFile {
  public:
-  using Section = std::unordered_map<std::string, std::string>;  // upper-case key -> text
+  using EntryVisitor = std::function<void(std::string_view key, std::string_view value)>;
 
   // Larger files are refused rather than read.
   static constexpr size_t kMaxFileSize = 16u << 20;
@@ -25,10 +25,11 @@ class LanguageFile {
   // Opens text already in memory, with the same decoding as a file's bytes.
   void OpenBytes(std::string_view bytes);
 
-  // The entries of the first section whose name equals `name` without regard to ASCII letter
-  // case: each key upper-cased (the first entry of a key wins), each value with its leading and
-  // trailing blanks and tabs removed. Empty when the file has no such section.
-  Section ReadSection(std::string_view name) const;
+  // Calls `visit` for each entry of the first section whose name equals `name` without regard
+  // to ASCII letter case, in file order: the key as written (trailing blanks and tabs removed),
+  // the value with its leading and trailing blanks and tabs removed. A key may come more than
+  // once; the first entry is the one that counts.
+  void ForEachEntry(std::string_view name, const EntryVisitor& visit) const;
 
  private:
   std::string text_;  // UTF-8

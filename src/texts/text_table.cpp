@@ -98,14 +98,22 @@ void BuildTextTable(TextTable& table, std::span<const std::string_view> data) {
 }
 
 void OverrideTexts(TextTable& table, const LanguageFile& file) {
+  // Only the first entry of a key counts; later ones must not replace what it set.
+  std::vector<bool> overridden(table.keys.size(), false);
   for (int32_t g = 1; g <= table.groupCount; ++g) {
     const TextGroup& group = table.groups[g];
     if (group.firstRow > group.lastRow) continue;
-    const LanguageFile::Section section = file.ReadSection(group.name);
-    for (int32_t j = group.firstRow; j <= group.lastRow; ++j) {
-      auto value = section.find(table.keys[j]);
-      if (value != section.end()) table.texts[j] = value->second;
-    }
+    const auto rows = table.keys.begin();
+    file.ForEachEntry(group.name, [&](std::string_view key, std::string_view value) {
+      const auto [from, to] =
+          std::equal_range(rows + group.firstRow, rows + group.lastRow + 1, AsciiUpperCased(key));
+      for (auto row = from; row != to; ++row) {
+        const auto j = static_cast<size_t>(row - rows);
+        if (overridden[j]) continue;
+        table.texts[j] = value;
+        overridden[j] = true;
+      }
+    });
   }
 }
 

@@ -8,13 +8,27 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "texts/text_table.h"
+#include "texts/text_table_data.h"
 #include "texts/texts.h"
 
 namespace vecrast {
 namespace {
 
 namespace fs = std::filesystem;
+
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+Entries EntriesOf(const LanguageFile& file, std::string_view section) {
+  Entries entries;
+  file.ForEachEntry(section, [&](std::string_view key, std::string_view value) {
+    entries.emplace_back(key, value);
+  });
+  return entries;
+}
 
 // A fresh folder per test, removed afterwards.
 class LanguageFileTest : public ::testing::Test {
@@ -108,7 +122,7 @@ TEST_F(LanguageFileTest, OversizedFileIsRefused) {
   bytes.resize(LanguageFile::kMaxFileSize + 1, ' ');
   LanguageFile file;
   EXPECT_FALSE(file.Open(Write("big.ini", bytes)));
-  EXPECT_TRUE(file.ReadSection("Msg").empty());
+  EXPECT_TRUE(EntriesOf(file, "Msg").empty());
 }
 
 // Hostile files: whatever they hold, loading returns and lookups keep working.
@@ -146,23 +160,53 @@ TEST_F(LanguageFileTest, HostileFilesNeverBreakTheTable) {
   }
 }
 
-TEST_F(LanguageFileTest, HostileSectionsReadAsSpecified) {
+TEST(LanguageFileEntries, FollowTheIniRules) {
   LanguageFile file;
-  file.OpenBytes("[Msg]\nWarning = " + std::string(1 << 20, 'x') + "\n");
-  EXPECT_EQ(file.ReadSection("MSG").at("WARNING").size(), 1u << 20);
+  file.OpenBytes("[Msg]\nWarning = " + std::string(1 << 18, 'x') + "\n");
+  Entries entries = EntriesOf(file, "MSG");
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].second.size(), 1u << 18);
 
   file.OpenBytes("[Msg\nWarning = no closing bracket\n");
-  EXPECT_EQ(file.ReadSection("msg").at("WARNING"), "no closing bracket");
+  EXPECT_EQ(EntriesOf(file, "msg"), (Entries{{"Warning", "no closing bracket"}}));
 
-  file.OpenBytes("[Msg] trailing text\n\t Warning\t= tabbed \t\n");
-  EXPECT_EQ(file.ReadSection("Msg").at("WARNING"), "tabbed");
+  file.OpenBytes("[Msg] trailing text\r\n\t Warning\t= tabbed \t\r\n;Error = comment\r\nno equals\r\n");
+  EXPECT_EQ(EntriesOf(file, "Msg"), (Entries{{"Warning", "tabbed"}}));
 
   file.OpenBytes(std::string("[Msg]\nWarning = a\0b\n", 20));
-  EXPECT_EQ(file.ReadSection("Msg").at("WARNING"), std::string("a\0b", 3));
+  EXPECT_EQ(EntriesOf(file, "Msg"), (Entries{{"Warning", std::string("a\0b", 3)}}));
 
   file.OpenBytes("Warning = outside\n[ Msg ]\nError = spaced header\n");
-  EXPECT_TRUE(file.ReadSection("Msg").empty());
-  EXPECT_EQ(file.ReadSection(" Msg ").at("ERROR"), "spaced header");
+  EXPECT_TRUE(EntriesOf(file, "Msg").empty());
+  EXPECT_EQ(EntriesOf(file, " Msg "), (Entries{{"Error", "spaced header"}}));
+
+  file.OpenBytes("[A]\nk = 1\n[B]\nk = 2\n[a]\nk = 3\n");
+  EXPECT_EQ(EntriesOf(file, "a"), (Entries{{"k", "1"}}));
+  EXPECT_EQ(EntriesOf(file, "b"), (Entries{{"k", "2"}}));
+}
+
+TEST_F(LanguageFileTest, KeysAfterManyUnknownOnesStillOverride) {
+  std::string bytes = "[Preferences]\n";
+  for (int i = 0; i < 20000; ++i) bytes += "k" + std::to_string(i) + "=v\n";
+  bytes += "medium = Mittel\n";
+  LoadTextTable(Write("many.ini", bytes));
+  EXPECT_EQ(GetText("Preferences", "Medium"), "Mittel");
+  EXPECT_EQ(GetText("Preferences", "k5"), kNoStringError);
+}
+
+TEST(LanguageFileOverride, EveryRowOfARepeatedKeyTakesTheText) {
+  TextTable table;
+  BuildTextTable(table, BuiltInTextTableData());
+  LanguageFile file;
+  file.OpenBytes("[Preferences]\nMedium = Mittel\nMEDIUM = second entry is not seen\n");
+  OverrideTexts(table, file);
+  int mediumRows = 0;
+  for (size_t j = 1; j < table.keys.size(); ++j) {
+    if (table.keys[j] != "MEDIUM") continue;
+    EXPECT_EQ(table.texts[j], "Mittel");
+    ++mediumRows;
+  }
+  EXPECT_EQ(mediumRows, 2);
 }
 
 }  // namespace
