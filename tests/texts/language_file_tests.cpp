@@ -187,7 +187,11 @@ TEST(LanguageFileEntries, FollowTheIniRules) {
 
 TEST_F(LanguageFileTest, KeysAfterManyUnknownOnesStillOverride) {
   std::string bytes = "[Preferences]\n";
-  for (int i = 0; i < 20000; ++i) bytes += "k" + std::to_string(i) + "=v\n";
+  for (int i = 0; i < 20000; ++i) {
+    bytes += 'k';
+    bytes += std::to_string(i);
+    bytes += "=v\n";
+  }
   bytes += "medium = Mittel\n";
   LoadTextTable(Write("many.ini", bytes));
   EXPECT_EQ(GetText("Preferences", "Medium"), "Mittel");
