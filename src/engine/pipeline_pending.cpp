@@ -4,7 +4,6 @@
 
 namespace vecrast {
 
-Bitmap DrawFrame(Bitmap bitmap, int, int) { return bitmap; }
 Bitmap DrawWatermark(Bitmap bitmap, int, int) { return bitmap; }
 
 }  // namespace vecrast
