@@ -65,10 +65,11 @@ bool ComputePlacement(const PlaceableHeader& header, Placement& placement, std::
   }
   placement.width = int(width);
   placement.height = int(height);
-  placement.boxLeft = double(float(header.left - ox) / upp);
-  placement.boxTop = double(float(header.top - oy) / upp);
-  placement.boxRight = double(float(header.right - ox) / upp);
-  placement.boxBottom = double(float(header.bottom - oy) / upp);
+  // The box lands on whole pixels, as a playback rectangle does.
+  placement.boxLeft = double(RoundQuotient(float(header.left - ox) / upp));
+  placement.boxTop = double(RoundQuotient(float(header.top - oy) / upp));
+  placement.boxRight = double(RoundQuotient(float(header.right - ox) / upp));
+  placement.boxBottom = double(RoundQuotient(float(header.bottom - oy) / upp));
   return true;
 }
 

@@ -28,7 +28,8 @@ DrawStyle Player::Style() const {
   DrawStyle s;
   s.pen = dc.pen;
   const Transform t = ToCanvas();
-  s.penWidth = dc.pen.width <= 1 ? 1.0 : std::fabs(double(dc.pen.width) * t.scaleX);
+  // Width 0 is one pixel whatever the mapping; other widths scale with it.
+  s.penWidth = dc.pen.width == 0 ? 1.0 : std::max(1.0, std::fabs(double(dc.pen.width) * t.scaleX));
   s.brush = dc.brush;
   s.textColor = dc.textColor;
   s.bkColor = dc.bkColor;

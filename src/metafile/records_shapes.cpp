@@ -29,7 +29,9 @@ DevicePoint MapToPixel(const Transform& t, int x, int y) {
 std::vector<DevicePoint> ReadPoints(const Record& r, size_t first, size_t count, const Transform& t) {
   std::vector<DevicePoint> points;
   points.reserve(count);
-  for (size_t i = 0; i < count; ++i) points.push_back(MapToPixel(t, r.S16(first + 2 * i), r.S16(first + 2 * i + 1)));
+  for (size_t i = 0; i < count; ++i) {
+    points.push_back(MapToPixel(t, r.S16(first + 2 * i), r.S16(first + 2 * i + 1)));
+  }
   return points;
 }
 

@@ -16,6 +16,8 @@ namespace {
 enum PenFlags : uint16_t { kEndCapSquare = 0x0100, kEndCapFlat = 0x0200, kJoinBevel = 0x1000,
                            kJoinMiter = 0x2000, kCapMask = 0x0F00, kJoinMask = 0xF000 };
 
+constexpr double kCosmeticWidth = 1.0;
+
 CoverageMask EmptyMask(const IntRect& bounds) {
   CoverageMask m;
   m.bounds = bounds;
@@ -92,7 +94,7 @@ void RasteriseWidePen(const Shape& shape, const DrawStyle& style, const IntRect&
   MaskSurface surface(bounds);
   if (!surface.Ok()) return;
   cairo_t* cr = surface.Context();
-  cairo_set_line_width(cr, std::max(1.0, std::round(style.penWidth)));
+  cairo_set_line_width(cr, std::max(1.0, style.penWidth));
   const uint16_t cap = style.pen.style & kCapMask;
   const uint16_t join = style.pen.style & kJoinMask;
   cairo_set_line_cap(cr, cap == kEndCapSquare ? CAIRO_LINE_CAP_SQUARE
@@ -153,7 +155,7 @@ bool RasteriseShape(const Shape& shape, const DrawStyle& style, const IntRect& b
   if (penVisible) {
     masks.pen = EmptyMask(bounds);
     masks.hasPen = true;
-    if (style.penWidth > 1.5) {
+    if (style.penWidth > kCosmeticWidth) {
       RasteriseWidePen(shape, style, bounds, masks.pen);
     } else {
       masks.gap = EmptyMask(bounds);

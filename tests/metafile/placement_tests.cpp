@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"OnePixelPerUnit", {0, 0, 300, 200, 96}, 300, 200, 0, 0, 300, 200},
         PlacementCase{"PositiveLeftTopKeepMargin", {96, 48, 288, 240, 96}, 288, 240, 96, 48, 288, 240},
         PlacementCase{"NegativeLeftTopGrowCanvas", {-100, -50, 100, 50, 96}, 200, 100, 0, 0, 200, 100},
-        PlacementCase{"HalfRoundsAwayFromZero", {0, 0, 15, 5, 192}, 8, 3, 0, 0, 7.5, 2.5},
+        PlacementCase{"HalfRoundsAwayFromZero", {0, 0, 15, 5, 192}, 8, 3, 0, 0, 8, 3},
         PlacementCase{"BoxEntirelyLeftOfOrigin", {-300, -200, -100, -100, 96}, 200, 100, 0, 0, 200, 100}),
     [](const testing::TestParamInfo<PlacementCase>& param) { return std::string(param.param.name); });
 
