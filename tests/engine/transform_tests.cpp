@@ -242,3 +242,59 @@ TEST_F(TransformTest, ThresholdOf300ActsAs44) {
 
 }  // namespace
 }  // namespace vecrast
+
+namespace vecrast {
+namespace {
+
+// A picture of pseudo-random colours of the given depth, odd-sized so rows have padding.
+Bitmap NoisePicture(unsigned bpp) {
+  Bitmap image = Adopt(FreeImage_Allocate(257, 131, static_cast<int>(bpp), 0, 0, 0));
+  unsigned state = 12345;
+  for (int y = 0; y < Height(image.get()); ++y) {
+    BYTE* pixel = FreeImage_GetScanLine(image.get(), y);
+    for (unsigned i = 0; i < FreeImage_GetLine(image.get()); ++i) {
+      state = state * 1103515245u + 12345u;
+      pixel[i] = static_cast<BYTE>(state >> 16);
+    }
+  }
+  return image;
+}
+
+bool SameImage(FIBITMAP* a, FIBITMAP* b) {
+  if (FreeImage_GetBPP(a) != FreeImage_GetBPP(b) || Width(a) != Width(b) || Height(a) != Height(b))
+    return false;
+  for (int y = 0; y < Height(a); ++y) {
+    for (int x = 0; x < Width(a); ++x) {
+      BYTE left = 0, right = 0;
+      FreeImage_GetPixelIndex(a, static_cast<unsigned>(x), static_cast<unsigned>(y), &left);
+      FreeImage_GetPixelIndex(b, static_cast<unsigned>(x), static_cast<unsigned>(y), &right);
+      if (left != right) return false;
+    }
+  }
+  const RGBQUAD* pa = FreeImage_GetPalette(a);
+  const RGBQUAD* pb = FreeImage_GetPalette(b);
+  for (unsigned i = 0; i < FreeImage_GetColorsUsed(a); ++i)
+    if (pa[i].rgbRed != pb[i].rgbRed || pa[i].rgbBlue != pb[i].rgbBlue) return false;
+  return true;
+}
+
+// The steps' own grey and black-and-white conversions match the library's pixel for pixel.
+TEST_F(TransformTest, GreyAndThresholdMatchTheLibrary) {
+  Settings.doImageGreyscale = 1;
+  Settings.doImageThreshold = 1;
+  Settings.imageThreshold = 100;
+  for (const unsigned bpp : {24u, 32u}) {
+    Bitmap picture = NoisePicture(bpp);
+    Bitmap expectedGrey = Adopt(FreeImage_ConvertToGreyscale(picture.get()));
+    Bitmap expectedBilevel = Adopt(FreeImage_Threshold(picture.get(), 100));
+    Bitmap expectedFromGrey = Adopt(FreeImage_Threshold(expectedGrey.get(), 100));
+    Bitmap grey = GreyscaleImage(Adopt(FreeImage_Clone(picture.get())));
+    EXPECT_TRUE(SameImage(grey.get(), expectedGrey.get())) << bpp;
+    EXPECT_TRUE(SameImage(ThresholdImage(Adopt(FreeImage_Clone(picture.get()))).get(),
+                          expectedBilevel.get())) << bpp;
+    EXPECT_TRUE(SameImage(ThresholdImage(std::move(grey)).get(), expectedFromGrey.get())) << bpp;
+  }
+}
+
+}  // namespace
+}  // namespace vecrast
