@@ -90,6 +90,37 @@ TEST_F(TransformTest, SimpleRotationFillsTheCornersWithTheBackColour) {
             (RgbaColor{255, 255, 255, 255}));
 }
 
+TEST_F(TransformTest, AnyAngleTurnsCounterClockwise) {
+  Settings.doImageRotation = 1;
+  Settings.imageRotation = 30;
+  Settings.imageRotationBackColor = "0000FF";
+  Bitmap image = FilledImage(300, 200, 32, 255, 255, 255);
+  for (int y = 0; y < 100; ++y)  // the top half red
+    for (int x = 0; x < 300; ++x) testing::SetPixel(image.get(), x, y, {255, 0, 0, 255});
+  Bitmap turned = RotateImage(std::move(image));
+  ASSERT_TRUE(turned);
+  EXPECT_EQ(FreeImage_GetBPP(turned.get()), 32u);
+  EXPECT_EQ(Width(turned.get()), 360);   // 300 cos 30 + 200 sin 30 = 359.8
+  EXPECT_EQ(Height(turned.get()), 324);  // 300 sin 30 + 200 cos 30 = 323.2
+  EXPECT_EQ(PixelAt(turned.get(), 2, 2), (RgbaColor{0, 0, 255, 255}));
+  // The border between the halves passes the centre (180, 162) and rises to the right, to
+  // y = 104 at x = 280 and falls to y = 220 at x = 80.
+  EXPECT_EQ(PixelAt(turned.get(), 280, 90), (RgbaColor{255, 0, 0, 255}));
+  EXPECT_EQ(PixelAt(turned.get(), 280, 120), (RgbaColor{255, 255, 255, 255}));
+  EXPECT_EQ(PixelAt(turned.get(), 80, 205), (RgbaColor{255, 0, 0, 255}));
+  EXPECT_EQ(PixelAt(turned.get(), 80, 235), (RgbaColor{255, 255, 255, 255}));
+  EXPECT_EQ(PixelAt(turned.get(), 180, 150), (RgbaColor{255, 0, 0, 255}));
+  EXPECT_EQ(PixelAt(turned.get(), 180, 175), (RgbaColor{255, 255, 255, 255}));
+
+  Settings.imageRotationType = 1;  // advanced: same size, no background anywhere
+  Bitmap kept = RotateImage(FilledImage(300, 200, 24, 0, 128, 0));
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(FreeImage_GetBPP(kept.get()), 24u);
+  EXPECT_EQ(Width(kept.get()), 300);
+  EXPECT_EQ(PixelAt(kept.get(), 0, 0), (RgbaColor{0, 128, 0, 255}));
+  EXPECT_EQ(PixelAt(kept.get(), 299, 199), (RgbaColor{0, 128, 0, 255}));
+}
+
 TEST_F(TransformTest, AnglesOutsideOneTo359LeaveTheImageAndItsDepth) {
   Settings.doImageRotation = 1;
   for (const int angle : {0, 360, -90, 400}) {
