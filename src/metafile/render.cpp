@@ -35,6 +35,13 @@ bool PlayPlaceableMetafile(const uint8_t* data, size_t size, const PlaceableHead
                 IntRect{0, 0, placement.width, placement.height}, mfHeader.objectCount);
   const PlaySummary played = PlayRecords(body, bodySize, mfHeader, player, AllRecords());
   if (summary) *summary = played;
+  // A file cut short: the records stop before the end record and the header promised
+  // more. Writers often count the placeable header in that size, so that much is allowed.
+  const uint64_t declaredBytes = uint64_t(mfHeader.sizeWords) * 2;
+  if (!played.reachedEndRecord && declaredBytes > uint64_t(bodySize) + kPlaceableHeaderBytes) {
+    reason = "the metafile is truncated";
+    return false;
+  }
   return true;
 }
 
