@@ -190,3 +190,23 @@ TEST(Objects, DeletedSlotIsReusedAndUnknownSlotsIgnored) {
 }
 
 }  // namespace
+
+namespace {
+
+// A palette-index colour (high byte 1) takes the default palette's entry on a true-colour
+// canvas, even when the file selects a logical palette of its own.
+TEST(Colors, PaletteIndexUsesTheDefaultPalette) {
+  WmfWriter w;
+  w.CreatePen(kNullPen, 0, 0).SelectObject(0);
+  w.Record(wmfw::kCreatePalette, {0x300, 1, int16_t(0x00FF), 0});  // one entry: pure red
+  w.Record(wmfw::kSelectPalette, {1});
+  w.CreateBrush(0, 0x01000002).SelectObject(2).Rectangle(0, 0, 11, 11);
+  w.CreateBrush(0, 0x0100000D).SelectObject(3).Rectangle(20, 0, 31, 11);
+  w.CreateBrush(0, 0x01000400).SelectObject(4).Rectangle(40, 0, 51, 11);
+  const auto p = Draw(w);
+  EXPECT_EQ(At(p, 5, 5), 0x008000u);
+  EXPECT_EQ(At(p, 25, 5), kRed);
+  EXPECT_EQ(At(p, 45, 5), kBlack);
+}
+
+}  // namespace
