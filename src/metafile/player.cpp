@@ -48,8 +48,9 @@ DrawStyle Player::Style() const {
   s.pen = dc.pen;
   s.pen.color = ResolveColor(dc.pen.color);
   const Transform t = ToCanvas();
-  // Width 0 is one pixel whatever the mapping; other widths scale with it.
-  s.penWidth = dc.pen.width == 0 ? 1.0 : std::max(1.0, std::fabs(double(dc.pen.width) * t.scaleX));
+  // Width 0 is one pixel whatever the mapping; other widths scale with it and are rounded
+  // to whole pixels, never under one.
+  s.penWidth = dc.pen.width == 0 ? 1.0 : std::max(1.0, std::round(std::fabs(double(dc.pen.width) * t.scaleX)));
   s.brush = dc.brush;
   s.brush.color = ResolveColor(dc.brush.color);
   s.textColor = ResolveColor(dc.textColor);
