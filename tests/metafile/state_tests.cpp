@@ -210,3 +210,18 @@ TEST(Colors, PaletteIndexUsesTheDefaultPalette) {
 }
 
 }  // namespace
+
+namespace {
+
+// A viewport the file sets itself is in device pixels, not in the box's units: here the
+// window of 1440 units spans 1440 pixels instead of the box's 96.
+TEST(Mapping, ExplicitViewportIsInDevicePixels) {
+  WmfWriter w = RedFill();
+  w.SetMapMode(8).SetWindowExt(1440, 1440);
+  w.Rectangle(0, 0, 11, 11);
+  EXPECT_EQ(Count(Render(w.Placeable(0, 0, 1440, 1440, 1440)), kRed), 0);  // under a pixel
+  w.SetViewportExt(1440, 1440).Rectangle(0, 0, 11, 11);
+  EXPECT_EQ(Count(Render(w.Placeable(0, 0, 1440, 1440, 1440)), kRed), 10 * 10);
+}
+
+}  // namespace
