@@ -234,6 +234,8 @@ bool TakeResult(Worker& worker, std::string& text) {
 
 }  // namespace
 
+bool MemoryLimitApplies() { return !kSanitized; }
+
 void ApplyLimits(const ProcessLimits& limits) {
   const rlimit noCore{0, 0};
   setrlimit(RLIMIT_CORE, &noCore);

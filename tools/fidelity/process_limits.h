@@ -17,6 +17,9 @@ struct ProcessLimits {
 // Applies the memory limit to the calling process and turns core dumps off.
 void ApplyLimits(const ProcessLimits& limits);
 
+// False in sanitizer builds, where the memory limit is left off.
+bool MemoryLimitApplies();
+
 // How a command run by RunCommands ended.
 struct CommandOutcome {
   enum class End { Exited, Signaled, TimedOut, NotStarted };
