@@ -309,6 +309,23 @@ bool SameImage(FIBITMAP* a, FIBITMAP* b) {
   return true;
 }
 
+TEST_F(TransformTest, AdjustmentMatchesTheLibrary) {
+  Settings.doImageColorCorrection = 1;
+  Settings.imageBrightness = -30;
+  Settings.imageContrast = 45;
+  Settings.imageGamma = 1.7f;
+  Settings.imageInvert = 1;
+  for (const unsigned bpp : {24u, 32u}) {
+    Bitmap expected = NoisePicture(bpp);
+    FreeImage_AdjustColors(expected.get(), -30, 45, 1.7f, TRUE);
+    Bitmap adjusted = AdjustImageColors(NoisePicture(bpp));
+    for (int y = 0; y < Height(expected.get()); ++y)
+      ASSERT_EQ(0, std::memcmp(FreeImage_GetScanLine(adjusted.get(), y),
+                               FreeImage_GetScanLine(expected.get(), y),
+                               Width(expected.get()) * bpp / 8)) << bpp << " row " << y;
+  }
+}
+
 // The steps' own grey and black-and-white conversions match the library's pixel for pixel.
 TEST_F(TransformTest, GreyAndThresholdMatchTheLibrary) {
   Settings.doImageGreyscale = 1;
