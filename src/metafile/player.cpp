@@ -21,7 +21,8 @@ IntRect Player::MapRect(int left, int top, int right, int bottom) const {
 
 Region Player::MapRegion(const Region& logical) const {
   Region out;
-  for (const IntRect& r : logical.Rects()) out.Add(MapRect(r.left, r.top, r.right, r.bottom));
+  // The mapping is monotonic on each axis, so disjoint rectangles stay disjoint.
+  for (const IntRect& r : logical.Rects()) out.AddDisjoint(MapRect(r.left, r.top, r.right, r.bottom));
   return out;
 }
 
