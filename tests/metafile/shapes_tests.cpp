@@ -65,6 +65,20 @@ TEST(Rectangle, WidePenIsCentredAndInsideFrameStaysInside) {
   EXPECT_EQ(At(b, 60, 40), kWhite);
 }
 
+// A pen's width is mapped as a vector from the origin with both ends rounded: 8 units at
+// a sixth of a pixel each are one pixel from origin 0, but two when the origin maps to a
+// third of a pixel.
+TEST(Lines, PenWidthRoundsBothEndsOfTheMappedWidth) {
+  for (int16_t origin : {int16_t(0), int16_t(-2)}) {
+    WmfWriter w;
+    w.SetMapMode(8).SetWindowOrg(origin, 0).SetWindowExt(600, 600);
+    w.CreatePen(kSolid, 8, Rgb(0, 0, 0)).SelectObject(0);
+    w.MoveTo(60, 300).LineTo(540, 300);
+    const auto p = Render(w.Placeable(0, 0, 600, 600, 576));
+    EXPECT_EQ(Count(p, kBlack, 50, 0, 51, 100), origin == 0 ? 1 : 2) << origin;
+  }
+}
+
 TEST(Lines, LineToLeavesOutTheLastPixelAndMovesThePosition) {
   WmfWriter w;
   w.MoveTo(10, 10).LineTo(20, 10).LineTo(20, 20);
