@@ -109,7 +109,13 @@ void PolyPolygon(Player& p, const Record& r) {
 void Rectangle(Player& p, const Record& r) {
   if (!r.Has(4)) return p.NoteBadRecord();
   const DrawStyle style = p.Style();
-  Draw(p, RectangleShape(ReadBox(p, r, 0), InsideFrameInset(style)), style);
+  // Played back in advanced graphics mode, a rectangle includes its right and bottom
+  // edges: the frame of a one-pixel pen lies on them, and a figure without a pen fills up
+  // to, not including, them.
+  PixelBox box = ReadBox(p, r, 0);
+  ++box.right;
+  ++box.bottom;
+  Draw(p, RectangleShape(box, InsideFrameInset(style)), style);
 }
 
 bool NullPen(const DrawStyle& style) { return (style.pen.style & kPenStyleMask) == kPenNull; }
