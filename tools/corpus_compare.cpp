@@ -43,8 +43,8 @@ struct Options {
   std::string out = "corpus-out";
   std::string only;         // substring filter on file names
   int jobs = 2;
-  int diffs = 0;            // side-by-side images for this many worst files
-  int worst = 15;           // worst files listed
+  int diffs = 0;            // side-by-side images for this many worst files of each group
+  int worst = 15;           // worst files of each group listed
   bool perFile = true;
   bool writeRenders = true;
   bool refusals = true;
@@ -56,8 +56,8 @@ constexpr char kUsage[] =
     "  --corpus DIR     corpus folder (default $VECRAST_CORPUS, else ../shared/corpus beside the sources)\n"
     "  --out DIR        where renderings, diffs and results.tsv go (default ./corpus-out)\n"
     "  --jobs N         worker processes (default 2)\n"
-    "  --diff N         write side-by-side images of the N worst files to OUT/diff/\n"
-    "  --worst N        list the N worst files (default 15)\n"
+    "  --diff N         write side-by-side images of the N worst files of each group to OUT/diff/\n"
+    "  --worst N        list the N worst files of each group (default 15)\n"
     "  --only TEXT      only files whose name contains TEXT\n"
     "  --summary        no per-file lines\n"
     "  --no-png         do not write our renderings\n"
@@ -289,11 +289,12 @@ void PrintSummary(const std::vector<CorpusFile>& files, const std::vector<FileRe
   std::printf("(a file that failed to render counts as SSIM 0; median PSNR over rendered files, identical = 99)\n");
 }
 
-// Indices of rendered files, worst SSIM first.
-std::vector<size_t> WorstFiles(const std::vector<FileResult>& results, size_t count) {
+// Indices of the rendered files of one group, worst SSIM first.
+std::vector<size_t> WorstFiles(const std::vector<CorpusFile>& files, const std::vector<FileResult>& results,
+                               bool equations, size_t count) {
   std::vector<size_t> order;
   for (size_t i = 0; i < results.size(); ++i) {
-    if (results[i].rendered) order.push_back(i);
+    if (results[i].rendered && files[i].equation == equations) order.push_back(i);
   }
   std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return results[a].Score() < results[b].Score(); });
   if (order.size() > count) order.resize(count);
@@ -439,13 +440,17 @@ int main(int argc, char** argv) {
   PrintSummary(files, results);
   PrintFailures(files, results);
 
-  const std::vector<size_t> worst = WorstFiles(results, size_t(std::max(options.worst, options.diffs)));
-  if (!worst.empty()) std::printf("\nworst files:\n");
-  for (size_t k = 0; k < worst.size() && k < size_t(options.worst); ++k) PrintFileLine(files[worst[k]], results[worst[k]]);
-  if (options.diffs > 0 && !worst.empty()) {
-    const size_t count = std::min(worst.size(), size_t(options.diffs));
-    RunInWorkers(count, options.jobs, options.limits, [&](size_t k) { return WriteDiff(files[worst[k]], options); });
-    std::printf("side-by-side images (reference | ours | difference) of the %zu worst: %s/diff/\n", count, options.out.c_str());
+  std::vector<size_t> diffs;
+  for (const bool equations : {true, false}) {
+    const std::vector<size_t> worst = WorstFiles(files, results, equations, size_t(std::max(options.worst, options.diffs)));
+    if (!worst.empty() && options.worst > 0) std::printf("\nworst %s:\n", equations ? "equation pictures" : "other files");
+    for (size_t k = 0; k < worst.size() && k < size_t(options.worst); ++k) PrintFileLine(files[worst[k]], results[worst[k]]);
+    diffs.insert(diffs.end(), worst.begin(), worst.begin() + std::ptrdiff_t(std::min(worst.size(), size_t(options.diffs))));
+  }
+  if (!diffs.empty()) {
+    RunInWorkers(diffs.size(), options.jobs, options.limits, [&](size_t k) { return WriteDiff(files[diffs[k]], options); });
+    std::printf("\nside-by-side images (reference | ours | difference) of the %d worst of each group: %s/diff/\n",
+                options.diffs, options.out.c_str());
   }
   WriteResultsTable(options.out + "/results.tsv", files, results);
   std::printf("renderings: %s/render/   figures: %s/results.tsv\n", options.out.c_str(), options.out.c_str());
