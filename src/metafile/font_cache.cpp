@@ -63,15 +63,6 @@ class SizedFont {
 
 namespace {
 
-bool IsGenericFamily(const char* name) {
-  static const char* const kGeneric[] = {"sans-serif", "serif", "monospace", "sans", "cursive", "fantasy",
-                                         "system-ui", "emoji", "math"};
-  for (const char* g : kGeneric) {
-    if (strcasecmp(name, g) == 0) return true;
-  }
-  return false;
-}
-
 class FontStore {
  public:
   static FontStore& Instance() {
@@ -152,7 +143,7 @@ class FontStore {
   }
 
   // fontconfig's best match; a name fontconfig does not know (its match comes only from the
-  // generic families it appends) counts as missing, for the symbol set then taking Symbol.
+  // defaults it appends) counts as missing, and the symbol set then takes Symbol.
   FaceEntry* FindFace(const std::string& family, int weight, bool italic, bool symbolSet) {
     const std::string key = family + '\x1f' + std::to_string(weight >= 600) + std::to_string(italic) +
                             std::to_string(symbolSet);
@@ -180,7 +171,7 @@ class FontStore {
     FaceEntry* entry = nullptr;
     known = false;
     if (match) {
-      known = !family.empty() && FamilyBeforeGenerics(pattern, match);
+      known = !family.empty() && MatchedByName(pattern, match);
       FcChar8* file = nullptr;
       int index = 0;
       if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
@@ -197,14 +188,18 @@ class FontStore {
     return entry;
   }
 
-  static bool FamilyBeforeGenerics(FcPattern* pattern, FcPattern* match) {
-    FcChar8* wanted = nullptr;
-    for (int i = 0; FcPatternGetString(pattern, FC_FAMILY, i, &wanted) == FcResultMatch; ++i) {
-      const char* name = reinterpret_cast<const char*>(wanted);
-      if (IsGenericFamily(name)) return false;
+  // True when the matched family is the requested one or an alias fontconfig binds to it
+  // (Liberation Sans for Arial), not a default it appended.
+  static bool MatchedByName(FcPattern* pattern, FcPattern* match) {
+    FcValue wanted;
+    FcValueBinding binding = FcValueBindingWeak;
+    for (int i = 0; FcPatternGetWithBinding(pattern, FC_FAMILY, i, &wanted, &binding) == FcResultMatch; ++i) {
+      if (binding == FcValueBindingWeak || wanted.type != FcTypeString) continue;
       FcChar8* got = nullptr;
       for (int j = 0; FcPatternGetString(match, FC_FAMILY, j, &got) == FcResultMatch; ++j) {
-        if (strcasecmp(name, reinterpret_cast<const char*>(got)) == 0) return true;
+        if (strcasecmp(reinterpret_cast<const char*>(wanted.u.s), reinterpret_cast<const char*>(got)) == 0) {
+          return true;
+        }
       }
     }
     return false;
