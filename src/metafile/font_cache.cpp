@@ -29,8 +29,8 @@ constexpr size_t kMaxGlyphBytes = size_t(48) << 20;
 struct FaceEntry {
   FT_Face face = nullptr;
   bool symbolFont = false;
-  int weight = FC_WEIGHT_REGULAR;  // fontconfig's weight and slant of the file
-  int slant = FC_SLANT_ROMAN;
+  bool bold = false;  // the file's own style: what is missing is synthesised
+  bool italic = false;
   double unitsPerEm = 1000;
   double ascent = 800;
   double descent = 200;
@@ -85,8 +85,8 @@ class FontStore {
       charWidth = std::max(1L, long(std::lround(ppem * 64 * scale)));
       if (charWidth > long(kMaxFontPixels) * 64) return nullptr;
     }
-    const bool fakeBold = bold && entry->weight < FC_WEIGHT_DEMIBOLD;
-    const bool fakeItalic = request.italic && entry->slant == FC_SLANT_ROMAN;
+    const bool fakeBold = bold && !entry->bold;
+    const bool fakeItalic = request.italic && !entry->italic;
     const int escapement = ((request.escapement % 3600) + 3600) % 3600;
     const SizedKey key{entry, ppem, charWidth, escapement, fakeBold, fakeItalic};
     auto it = sized_.find(key);
@@ -177,10 +177,6 @@ class FontStore {
       if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
         FcPatternGetInteger(match, FC_INDEX, 0, &index);
         entry = OpenFile(reinterpret_cast<const char*>(file), index);
-        if (entry) {
-          FcPatternGetInteger(match, FC_WEIGHT, 0, &entry->weight);
-          FcPatternGetInteger(match, FC_SLANT, 0, &entry->slant);
-        }
       }
       FcPatternDestroy(match);
     }
@@ -236,6 +232,8 @@ class FontStore {
       entry.descent = entry.unitsPerEm * 0.2;
     }
     entry.averageWidth = os2 ? os2->xAvgCharWidth : 0;
+    entry.italic = (face->style_flags & FT_STYLE_FLAG_ITALIC) != 0;
+    entry.bold = os2 && os2->usWeightClass > 0 ? os2->usWeightClass >= 600 : (face->style_flags & FT_STYLE_FLAG_BOLD) != 0;
     if (face->underline_thickness > 0) {
       entry.underlinePosition = face->underline_position;
       entry.underlineThickness = face->underline_thickness;
