@@ -346,7 +346,7 @@ class FontStore {
       const unsigned char* src = bitmap.buffer + long(y) * bitmap.pitch;
       uint8_t* dst = image.levels.data() + size_t(y) * size_t(image.width);
       for (int x = 0; x < image.width; ++x) {
-        dst[x] = mono ? ((src[x >> 3] >> (7 - (x & 7))) & 1) * 16 : uint8_t((src[x] * 16u + 128u) / 255u);
+        dst[x] = mono ? uint8_t(((src[x >> 3] >> (7 - (x & 7))) & 1) * 16) : uint8_t((src[x] * 16u + 128u) / 255u);
       }
     }
     return image;
