@@ -161,6 +161,13 @@ class Converters {
   }
 
  private:
+  Converters() = default;
+  ~Converters() {
+    for (auto& [codePage, cd] : open_) {
+      if (cd != iconv_t(-1)) iconv_close(cd);
+    }
+  }
+
   iconv_t Open(int codePage) {
     auto it = open_.find(codePage);
     if (it != open_.end()) return it->second;
