@@ -30,12 +30,27 @@ struct Polyline {
   bool closed = false;
 };
 
+// A figure given pixel by pixel: the rows it covers (outline included) and its one-pixel
+// outline. Figures GDI rasterises with an integer algorithm of their own (ellipses) come
+// with this besides their polygon, which then only serves wide pens.
+struct PixelRow {
+  int y = 0;
+  int left = 0;   // inclusive
+  int right = 0;  // inclusive
+};
+struct PixelFigure {
+  std::vector<PixelRow> rows;
+  std::vector<std::pair<int, int>> outline;
+  bool Empty() const { return rows.empty(); }
+};
+
 // A figure as GDI paints it: the interior with the brush, then the outline with the pen.
 // Either part may be empty.
 struct Shape {
   std::vector<std::vector<DevicePoint>> fill;  // closed polygons, filled by the style's fill mode
   std::vector<Polyline> outline;
   bool fillWithBrush = true;  // false: the fill is skipped (null brush)
+  PixelFigure pixels;         // when not empty: the exact fill and one-pixel outline
 };
 
 class Backend {

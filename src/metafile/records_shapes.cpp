@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "metafile/ellipse_pixels.h"
 #include "metafile/record_table.h"
 #include "metafile/shape_geometry.h"
 
@@ -111,10 +112,17 @@ void Rectangle(Player& p, const Record& r) {
   Draw(p, RectangleShape(ReadBox(p, r, 0), InsideFrameInset(style)), style);
 }
 
+bool NullPen(const DrawStyle& style) { return (style.pen.style & kPenStyleMask) == kPenNull; }
+
+// Ellipses come with GDI's own pixels; without a pen the figure is one pixel smaller.
 void Ellipse(Player& p, const Record& r) {
   if (!r.Has(4)) return p.NoteBadRecord();
   const DrawStyle style = p.Style();
-  Draw(p, EllipseShape(ReadBox(p, r, 0), InsideFrameInset(style)), style);
+  const PixelBox box = ReadBox(p, r, 0);
+  Shape shape = EllipseShape(box, InsideFrameInset(style));
+  const int shrink = NullPen(style) ? 2 : 1;
+  shape.pixels = EllipsePixels(box.left, box.top, box.right - shrink, box.bottom - shrink);
+  Draw(p, shape, style);
 }
 
 // Corner ellipse height, width, then the box.
@@ -146,20 +154,20 @@ void Pie(Player& p, const Record& r) { ArcFamily(p, r, ArcKind::kPie); }
 void SetPixel(Player& p, const Record& r) {
   if (!r.Has(4)) return p.NoteBadRecord();
   const DevicePoint d = MapToPixel(p.ToCanvas(), r.S16(3), r.S16(2));
-  p.backend.SetPixel(int(d.x), int(d.y), r.U32(0), p.Style());
+  p.backend.SetPixel(int(d.x), int(d.y), p.ResolveColor(r.U32(0)), p.Style());
 }
 
 void FloodFill(Player& p, const Record& r) {
   if (!r.Has(4)) return p.NoteBadRecord();
   const DevicePoint d = MapToPixel(p.ToCanvas(), r.S16(3), r.S16(2));
-  p.backend.FloodFill(int(d.x), int(d.y), r.U32(0), false, p.Style());
+  p.backend.FloodFill(int(d.x), int(d.y), p.ResolveColor(r.U32(0)), false, p.Style());
 }
 
 // Mode (0 border, 1 surface), colour, y, x.
 void ExtFloodFill(Player& p, const Record& r) {
   if (!r.Has(5)) return p.NoteBadRecord();
   const DevicePoint d = MapToPixel(p.ToCanvas(), r.S16(4), r.S16(3));
-  p.backend.FloodFill(int(d.x), int(d.y), r.U32(1), r.U16(0) == 1, p.Style());
+  p.backend.FloodFill(int(d.x), int(d.y), p.ResolveColor(r.U32(1)), r.U16(0) == 1, p.Style());
 }
 
 }  // namespace

@@ -126,6 +126,23 @@ TEST(Polygon, ExcludesRightAndBottomEdges) {
   EXPECT_EQ(At(p, 30, 29), kWhite);
 }
 
+// Each row covers [left crossing, right crossing) with crossings rounded up: the diagonal
+// edge of this triangle gives rows of 10, 9, ... 1 pixels.
+TEST(Polygon, SlantedEdgesFollowTheCeilingRule) {
+  WmfWriter w = PenAndBrush(kNullPen);
+  w.Polygon({{0, 0}, {10, 0}, {0, 10}});
+  const auto p = Draw(w);
+  EXPECT_EQ(Count(p, kRed), 55);
+  for (int y = 0; y < 10; ++y) {
+    EXPECT_EQ(At(p, 9 - y, y), kRed) << y;
+    EXPECT_EQ(At(p, 10 - y, y), kWhite) << y;
+  }
+  // The same figure drawn the other way round is the same set of pixels.
+  WmfWriter reversed = PenAndBrush(kNullPen);
+  reversed.Polygon({{0, 10}, {10, 0}, {0, 0}});
+  EXPECT_EQ(Draw(reversed).pixels, p.pixels);
+}
+
 TEST(Ellipse, SymmetricAndInsideItsBox) {
   WmfWriter w = PenAndBrush();
   w.Ellipse(10, 10, 51, 31);
