@@ -1,5 +1,7 @@
 #include "metafile/player.h"
 
+#include "metafile/palette_colors.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -33,6 +35,11 @@ DrawStyle Player::Style() const {
   s.brush = dc.brush;
   s.textColor = dc.textColor;
   s.bkColor = dc.bkColor;
+  // Palette-index colours paint the selected palette's entry.
+  s.pen.color = ResolveColorRef(s.pen.color, dc, objects);
+  s.brush.color = ResolveColorRef(s.brush.color, dc, objects);
+  s.textColor = ResolveColorRef(s.textColor, dc, objects);
+  s.bkColor = ResolveColorRef(s.bkColor, dc, objects);
   s.bkMode = dc.bkMode;
   s.polyFillMode = dc.polyFillMode;
   s.rop2 = dc.rop2;
