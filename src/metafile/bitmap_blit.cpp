@@ -22,18 +22,16 @@ Interval Normalise(const Span& s, bool& backwards) {
 }
 
 // For each visible destination pixel of one axis, the source pixels [lo, hi) it takes
-// (lo = -1: none, the source lies outside the bitmap there). The steps are GDI's
-// Bresenham walk: growing, destination pixel i takes source ceil((2si - d) / 2d); shrinking,
-// source pixel j lands on destination ceil((2dj - s) / 2s), and the pixels landing together
+// (lo = -1: none, the source lies outside the bitmap there). Growing, destination pixel i
+// takes the source pixel under its centre; shrinking follows GDI's Bresenham walk, where
+// source pixel j lands on destination ceil((2dj - s) / 2s) and the pixels landing together
 // are combined by the stretch mode (the last one wins for colour-on-colour).
 struct AxisMap {
   std::vector<int> lo, hi;
 };
 
-long long CeilDiv(long long a, long long b) { return a >= 0 ? (a + b - 1) / b : -((-a) / b); }
-
 AxisMap MapAxis(const Interval& dest, const Interval& visible, const Interval& src, bool flip, int bitmapSize,
-                int16_t mode) {
+                int16_t mode, bool fromEnd) {
   AxisMap map;
   const long long count = visible.Length();
   map.lo.assign(size_t(count), -1);
@@ -42,15 +40,20 @@ AxisMap MapAxis(const Interval& dest, const Interval& visible, const Interval& s
   const bool keepAll = mode == kStretchBlackOnWhite || mode == kStretchWhiteOnBlack || mode == kStretchHalftone;
   for (long long v = visible.lo; v < visible.hi; ++v) {
     long long i = v - dest.lo;
-    if (flip) i = d - 1 - i;
+    if (flip != fromEnd) i = d - 1 - i;
     long long lo, hi;
     if (s > d) {
       lo = i == 0 ? 0 : s * (2 * i - 1) / (2 * d) + 1;
       hi = std::min(s, s * (2 * i + 1) / (2 * d) + 1);
       if (!keepAll) lo = hi - 1;
     } else {
-      lo = std::max(0LL, CeilDiv(2 * s * i - d, 2 * d));
+      lo = (2 * i + 1) * s / (2 * d);
       hi = lo + 1;
+    }
+    if (fromEnd) {
+      const long long end = s - lo;
+      lo = s - hi;
+      hi = end;
     }
     lo = std::max(lo + src.lo, 0LL);
     hi = std::min(hi + src.lo, (long long)bitmapSize);
@@ -155,8 +158,8 @@ void Blit(Canvas& canvas, const BlitRequest& q) {
     const Interval srcX = Normalise(q.srcX, srcFlipX);
     const Interval srcY = Normalise(q.srcY, srcFlipY);
     if (srcX.Length() <= 0 || srcY.Length() <= 0) return;
-    plan.columns = MapAxis(destX, plan.visibleX, srcX, destFlipX != srcFlipX, q.source->width, q.stretchMode);
-    plan.rows = MapAxis(destY, plan.visibleY, srcY, destFlipY != srcFlipY, q.source->height, q.stretchMode);
+    plan.columns = MapAxis(destX, plan.visibleX, srcX, destFlipX != srcFlipX, q.source->width, q.stretchMode, false);
+    plan.rows = MapAxis(destY, plan.visibleY, srcY, destFlipY != srcFlipY, q.source->height, q.stretchMode, q.bottomUpSource);
   }
 
   const IntRect visible{int(plan.visibleX.lo), int(plan.visibleY.lo), int(plan.visibleX.hi), int(plan.visibleY.hi)};

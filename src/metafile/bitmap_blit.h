@@ -30,6 +30,9 @@ struct BlitRequest {
   Span destX, destY;                   // canvas pixels
   const BitmapImage* source = nullptr;  // null: the operation uses no source
   Span srcX, srcY;                     // source pixels, top-left origin
+  // The source's rows are stored bottom row first: GDI walks them, and so picks the rows
+  // of a shrunk picture, from the bottom.
+  bool bottomUpSource = false;
   uint8_t rop = 0xCC;
   int16_t stretchMode = kStretchBlackOnWhite;
   const PaintSource* pattern = nullptr;  // the brush; null paints a black pattern

@@ -57,7 +57,7 @@ void ApplyDcColors(const Player& p, BitmapImage& image) {
 }
 
 void Paint(Player& p, const Span& destX, const Span& destY, const BitmapImage* image, const Span& srcX,
-           const Span& srcY, uint8_t rop) {
+           const Span& srcY, uint8_t rop, bool bottomUp = false) {
   Canvas* canvas = p.backend.RasterCanvas();
   if (!canvas) return;
   const DrawStyle style = p.Style();
@@ -70,6 +70,7 @@ void Paint(Player& p, const Span& destX, const Span& destY, const BitmapImage* i
   q.source = image;
   q.srcX = srcX;
   q.srcY = srcY;
+  q.bottomUpSource = bottomUp;
   q.rop = rop;
   q.stretchMode = p.dc.stretchBltMode;
   q.pattern = &pattern;
@@ -100,7 +101,7 @@ void PaintDib(Player& p, const Record& r, const BlitRecord& b) {
   MapDest(p, b, x, y);
   const bool fromBottom = !header.TopDown() && header.compression != kBiJpeg && header.compression != kBiPng;
   const Span srcY = fromBottom ? FromBottom(b.ySrc, b.srcHeight, image.height) : Span{b.ySrc, b.srcHeight};
-  Paint(p, x, y, &image, {b.xSrc, b.srcWidth}, srcY, Rop3FromRecord(b.rop));
+  Paint(p, x, y, &image, {b.xSrc, b.srcWidth}, srcY, Rop3FromRecord(b.rop), fromBottom);
 }
 
 void PaintBitmap16(Player& p, const Record& r, const BlitRecord& b) {
@@ -214,7 +215,7 @@ void SetDibToDev(Player& p, const Record& r) {
   const Span x{RoundToPixel(origin.x), width}, y{RoundToPixel(origin.y), height};
   const bool fromBottom = !header.TopDown() && header.compression != kBiJpeg && header.compression != kBiPng;
   const Span srcY = fromBottom ? FromBottom(ySrc - firstScan, height, image.height) : Span{ySrc, height};
-  Paint(p, x, y, &image, {xSrc, width}, srcY, kRopSrcCopy);
+  Paint(p, x, y, &image, {xSrc, width}, srcY, kRopSrcCopy, fromBottom);
 }
 
 }  // namespace
