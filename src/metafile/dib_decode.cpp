@@ -75,12 +75,15 @@ struct Channel {
 
 size_t RowStride(const DibHeader& h) { return ((size_t(h.width) * h.bitCount + 31) / 32) * 4; }
 
-bool DecodeUncompressed(const uint8_t* bits, size_t available, const DibHeader& h,
+// Whether `rows` stored rows fit in `available` bytes; the last row may lack its padding.
+bool RowsPresent(const DibHeader& h, int rows, size_t available) {
+  const size_t rowBytes = (size_t(h.width) * h.bitCount + 7) / 8;
+  return uint64_t(RowStride(h)) * uint64_t(rows - 1) + rowBytes <= available;
+}
+
+bool DecodeUncompressed(const uint8_t* bits, const DibHeader& h,
                         const std::vector<uint32_t>& table, int rows, BitmapImage& image) {
   const size_t stride = RowStride(h);
-  const size_t rowBytes = (size_t(h.width) * h.bitCount + 7) / 8;
-  // The last row may lack its padding.
-  if (uint64_t(stride) * uint64_t(rows - 1) + rowBytes > available) return false;
   uint32_t masks[3] = {h.masks[0], h.masks[1], h.masks[2]};
   if (h.compression == kBiRgb && h.bitCount == 16) {
     masks[0] = 0x7C00, masks[1] = 0x03E0, masks[2] = 0x001F;
@@ -247,8 +250,12 @@ bool DecodeDib(const uint8_t* data, size_t size, uint16_t usage, const std::vect
     image.hasHoles = std::any_of(image.pixels.begin(), image.pixels.end(), [](uint32_t p) { return p == 0; });
     return true;
   }
+  if (!RowsPresent(h, rows, available)) {
+    image = BitmapImage{};
+    return false;
+  }
   image.pixels.resize(size_t(h.width) * size_t(rows));
-  if (!DecodeUncompressed(bits, available, h, table, rows, image)) {
+  if (!DecodeUncompressed(bits, h, table, rows, image)) {
     image = BitmapImage{};
     return false;
   }
