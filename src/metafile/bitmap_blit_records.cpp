@@ -50,8 +50,8 @@ uint32_t Opaque(ColorRef c) { return kOpaquePixel | ((c & 0xFF) << 16) | (c & 0x
 // in the background colour.
 void ApplyDcColors(const Player& p, BitmapImage& image) {
   if (!image.monochromeDdb) return;
-  const uint32_t fore = Opaque(ResolveColorRef(p.dc.textColor, p.dc, p.objects));
-  const uint32_t back = Opaque(ResolveColorRef(p.dc.bkColor, p.dc, p.objects));
+  const uint32_t fore = Opaque(p.ResolveColor(p.dc.textColor));
+  const uint32_t back = Opaque(p.ResolveColor(p.dc.bkColor));
   for (uint32_t& px : image.pixels) px = (px & 0xFFFFFF) ? back : fore;
   image.monochromeDdb = false;
 }

@@ -22,11 +22,4 @@ const std::vector<ColorRef>& SelectedPaletteEntries(const DcState& dc, const Obj
   return DefaultPaletteEntries();
 }
 
-ColorRef ResolveColorRef(ColorRef color, const DcState& dc, const ObjectTable& objects) {
-  if ((color >> 24) != 0x01) return color & 0xFFFFFF;
-  const std::vector<ColorRef>& entries = SelectedPaletteEntries(dc, objects);
-  const size_t index = color & 0xFFFF;
-  return (index < entries.size() ? entries[index] : entries[0]) & 0xFFFFFF;
-}
-
 }  // namespace metafile

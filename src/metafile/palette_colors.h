@@ -1,6 +1,6 @@
-// Logical palettes as they affect colours on a true-colour picture: the default palette,
-// the palette selected into the DC, palette-index COLORREFs (0x01iiiiii) and the colour
-// tables of DIBs given as palette indices.
+// Logical palettes as they affect colours on a true-colour picture: the default palette
+// and the palette selected into the DC, which the colour tables of DIBs given as palette
+// indices (DIB_PAL_COLORS) refer to.
 #pragma once
 
 #include <vector>
@@ -16,9 +16,5 @@ const std::vector<ColorRef>& DefaultPaletteEntries();
 // The entries of the DC's selected palette, or the default palette when none is selected
 // (or the selected one has no entries).
 const std::vector<ColorRef>& SelectedPaletteEntries(const DcState& dc, const ObjectTable& objects);
-
-// A COLORREF as the colour it paints (0x00BBGGRR): a palette index takes the selected
-// palette's entry (entry 0 when out of range); the other forms keep their RGB.
-ColorRef ResolveColorRef(ColorRef color, const DcState& dc, const ObjectTable& objects);
 
 }  // namespace metafile

@@ -8,6 +8,7 @@
 
 #include "metafile/cosmetic_line.h"
 #include "metafile/mapping.h"
+#include "metafile/polygon_fill.h"
 
 namespace metafile {
 
@@ -80,14 +81,8 @@ void AddPolygon(cairo_t* cr, const std::vector<DevicePoint>& points, bool close)
   if (close && !first) cairo_close_path(cr);
 }
 
-void RasteriseFill(const Shape& shape, const DrawStyle& style, const IntRect& bounds, CoverageMask& out) {
-  MaskSurface surface(bounds);
-  if (!surface.Ok()) return;
-  cairo_t* cr = surface.Context();
-  for (const auto& polygon : shape.fill) AddPolygon(cr, polygon, true);
-  cairo_set_fill_rule(cr, style.polyFillMode == 2 ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
-  cairo_fill(cr);
-  surface.CopyOut(out);
+void RasteriseFill(const Shape& shape, const DrawStyle& style, CoverageMask& out) {
+  FillPolygons(shape.fill, style.polyFillMode == 2, out);
 }
 
 void RasteriseWidePen(const Shape& shape, const DrawStyle& style, const IntRect& bounds, CoverageMask& out) {
@@ -149,7 +144,7 @@ bool RasteriseShape(const Shape& shape, const DrawStyle& style, const IntRect& b
   if (!penVisible && !brushVisible) return false;
   if (brushVisible) {
     masks.fill = EmptyMask(bounds);
-    RasteriseFill(shape, style, bounds, masks.fill);
+    RasteriseFill(shape, style, masks.fill);
     masks.hasFill = true;
   }
   if (penVisible) {

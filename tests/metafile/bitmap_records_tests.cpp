@@ -360,19 +360,22 @@ TEST(Palettes, DibPalColorsIndexTheSelectedPalette) {
   EXPECT_EQ(At(p, 11, 20), kRed);
 }
 
-TEST(Palettes, PaletteIndexColoursFollowTheSelectedPaletteAndItsChanges) {
-  constexpr uint32_t kIndex1 = 0x01000001;
+TEST(Palettes, PaletteIndexTablesFollowPaletteChanges) {
+  DibSpec s = Spec(8, {{0}});
+  s.paletteIndices = {1};
   WmfWriter w;
-  w.CreateBrush(0, kIndex1).SelectObject(0);
-  w.PatBlt(0, 0, 10, 10, kPatCopy);  // no palette: the default palette's dark red
-  w.CreatePalette({Rgb(0, 0, 0), Rgb(0, 255, 255)}).SelectPalette(1);
-  w.PatBlt(10, 0, 10, 10, kPatCopy);
+  w.StretchDib(10, 10, 1, 1, 0, 0, 1, 1, kSrcCopy, 1, PackedDib(s));  // no palette: the default one
+  w.CreatePalette({Rgb(0, 0, 0), Rgb(0, 255, 255)}).SelectPalette(0);
+  w.StretchDib(11, 10, 1, 1, 0, 0, 1, 1, kSrcCopy, 1, PackedDib(s));
   w.SetPalEntries(1, {Rgb(255, 0, 255)});
-  w.PatBlt(20, 0, 10, 10, kPatCopy);
+  w.StretchDib(12, 10, 1, 1, 0, 0, 1, 1, kSrcCopy, 1, PackedDib(s));
+  w.Record(0x0139, {1});  // RESIZEPALETTE to one entry: index 1 wraps to entry 0
+  w.StretchDib(13, 10, 1, 1, 0, 0, 1, 1, kSrcCopy, 1, PackedDib(s));
   const auto p = Draw(w);
-  EXPECT_EQ(At(p, 5, 5), 0x800000u);
-  EXPECT_EQ(At(p, 15, 5), kCyan);
-  EXPECT_EQ(At(p, 25, 5), kMagenta);
+  EXPECT_EQ(At(p, 10, 10), 0x800000u);  // default palette entry 1, dark red
+  EXPECT_EQ(At(p, 11, 10), kCyan);
+  EXPECT_EQ(At(p, 12, 10), kMagenta);
+  EXPECT_EQ(At(p, 13, 10), kBlack);
 }
 
 TEST(SetDibToDev, CopiesPixelsOneToOneWhateverTheMapping) {
