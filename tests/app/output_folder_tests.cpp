@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "app/output_folder.h"
+
+namespace vecrast {
+namespace {
+
+TEST(OutputFolder, RelativeFoldersLieBelowTheProgramFolder) {
+  EXPECT_EQ(ResolveOutputFolder("out", "/opt/vr/"), "/opt/vr/out/");
+  EXPECT_EQ(ResolveOutputFolder("./out/", "/opt/vr/"), "/opt/vr/out/");
+  EXPECT_EQ(ResolveOutputFolder("/data/out", "/opt/vr/"), "/data/out/");
+  EXPECT_EQ(ResolveOutputFolder("/data/out/", "/opt/vr/"), "/data/out/");
+}
+
+TEST(OutputFolder, WithoutAnOutputOptionTheFileGoesBesideTheInput) {
+  char buffer[4096];
+  ASSERT_NE(getcwd(buffer, sizeof buffer), nullptr);
+  const std::string current = std::string(buffer) + "/";
+  EXPECT_EQ(FolderBesideInput("/in/a.wmf"), "/in/");
+  EXPECT_EQ(FolderBesideInput("sub/a.wmf"), current + "sub/");
+  EXPECT_EQ(FolderBesideInput("a.wmf"), current);
+  EXPECT_EQ(FolderBesideInput("../a.wmf"), current + "../");
+}
+
+}  // namespace
+}  // namespace vecrast
