@@ -64,6 +64,7 @@ TEST(ProgramFolder, IsTheFolderOfThisExecutableWithATrailingSlash) {
   EXPECT_EQ(folder.front(), '/');
   EXPECT_EQ(folder.back(), '/');
   EXPECT_TRUE(IsExistingFolder(folder));
+  EXPECT_EQ(ProgramName(), "vecrast_platform_tests");
 }
 
 TEST(FileStatus, SizeOnlyForRegularFiles) {
