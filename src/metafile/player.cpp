@@ -1,20 +1,67 @@
-#include "metafile/metafile.h"
+#include "metafile/player.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace metafile {
 
-bool ReadPlaceableHeader(const uint8_t*, size_t, PlaceableHeader&, std::string& reason) {
-  reason = "not built yet";
-  return false;
+Player::Player(Backend& backendIn, const Frame& frame, const DcState& initial, IntRect canvasBounds,
+               size_t declaredObjects)
+    : dc(initial), objects(declaredObjects), backend(backendIn), frame_(frame), canvasBounds_(canvasBounds) {}
+
+IntRect Player::MapRect(int left, int top, int right, int bottom) const {
+  const Transform t = ToCanvas();
+  const DevicePoint a = t.Apply(left, top);
+  const DevicePoint b = t.Apply(right, bottom);
+  const int x0 = RoundToPixel(a.x), x1 = RoundToPixel(b.x);
+  const int y0 = RoundToPixel(a.y), y1 = RoundToPixel(b.y);
+  return {std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
 }
 
-bool ComputePlacement(const PlaceableHeader&, Placement&, std::string& reason) {
-  reason = "not built yet";
-  return false;
+Region Player::MapRegion(const Region& logical) const {
+  Region out;
+  for (const IntRect& r : logical.Rects()) out.Add(MapRect(r.left, r.top, r.right, r.bottom));
+  return out;
 }
 
-bool RenderPlaceableMetafile(const uint8_t*, size_t, Picture&, std::string& reason) {
-  reason = "not built yet";
-  return false;
+DrawStyle Player::Style() const {
+  DrawStyle s;
+  s.pen = dc.pen;
+  const Transform t = ToCanvas();
+  // Width 0 is one pixel whatever the mapping; other widths scale with it.
+  s.penWidth = dc.pen.width == 0 ? 1.0 : std::max(1.0, std::fabs(double(dc.pen.width) * t.scaleX));
+  s.brush = dc.brush;
+  s.textColor = dc.textColor;
+  s.bkColor = dc.bkColor;
+  s.bkMode = dc.bkMode;
+  s.polyFillMode = dc.polyFillMode;
+  s.rop2 = dc.rop2;
+  s.clip = dc.clip.get();
+  return s;
+}
+
+bool Player::Save() {
+  if (saved_.size() >= kMaxSavedStates) return false;
+  saved_.push_back(dc);
+  return true;
+}
+
+bool Player::Restore(int level) {
+  // A negative level counts back from the newest save; a positive one names a save by
+  // its position (1 = the first).
+  const long count = long(saved_.size());
+  const long keep = level < 0 ? count + level : long(level) - 1;
+  if (level == 0 || keep < 0 || keep >= count) return false;
+  dc = saved_[size_t(keep)];
+  saved_.resize(size_t(keep));
+  return true;
+}
+
+Region Player::CurrentClip() const { return dc.clip ? *dc.clip : Region(canvasBounds_); }
+
+void Player::SetClip(Region clip) {
+  clip.IntersectWith(canvasBounds_);
+  dc.clip = std::make_shared<const Region>(std::move(clip));
 }
 
 }  // namespace metafile

@@ -1,0 +1,32 @@
+// One-pixel lines as GDI draws them: each segment from its start pixel up to, not
+// including, its end pixel, with the cosmetic dash patterns running on across segments.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "metafile/canvas.h"
+#include "metafile/region.h"
+
+namespace metafile {
+
+// Dash pattern state for one figure; the pattern restarts with every new figure.
+class LineStyler {
+ public:
+  explicit LineStyler(uint16_t penStyle);
+  // True when the next pixel is drawn in the pen colour, false for a gap; advances.
+  bool Next();
+  void Skip(int64_t count);
+  bool Solid() const { return lengths_.empty(); }
+
+ private:
+  std::vector<int> lengths_;  // alternating on, off runs; empty means solid
+  size_t index_ = 0;
+  int left_ = 0;
+};
+
+// Marks the pixels of a segment in `pen` (and the gaps in `gap`) — masks over `bounds`.
+void DrawCosmeticSegment(int x0, int y0, int x1, int y1, LineStyler& styler, CoverageMask& pen,
+                         CoverageMask& gap);
+
+}  // namespace metafile

@@ -1,0 +1,127 @@
+#include "metafile/raster_backend.h"
+
+#include <vector>
+
+#include "metafile/dc_state.h"
+#include "metafile/shape_masks.h"
+
+namespace metafile {
+
+PaintSource BrushSource(const Brush& brush, const DrawStyle& style) {
+  PaintSource s;
+  switch (brush.style) {
+    case kBrushHatched:
+      s.kind = PaintSource::Kind::kHatch;
+      s.color = ColorRefToRgb(brush.color);
+      s.hatch = brush.hatch;
+      s.background = ColorRefToRgb(style.bkColor);
+      s.opaqueBackground = style.bkMode == kOpaque;
+      break;
+    case kBrushPattern:
+    case kBrushDibPattern:
+    case kBrushDibPatternPt:
+      if (brush.pattern) {
+        s.kind = PaintSource::Kind::kPattern;
+        s.pattern = brush.pattern.get();
+        s.foreground = ColorRefToRgb(style.textColor);
+        s.background = ColorRefToRgb(style.bkColor);
+        break;
+      }
+      s.color = ColorRefToRgb(brush.color);
+      break;
+    default:
+      s.color = ColorRefToRgb(brush.color);
+      break;
+  }
+  return s;
+}
+
+namespace {
+
+IntRect ClipBounds(const Canvas& canvas, const DrawStyle& style) {
+  return style.clip ? Intersect(style.clip->Bounds(), canvas.Bounds()) : canvas.Bounds();
+}
+
+}  // namespace
+
+void RasterBackend::DrawShape(const Shape& shape, const DrawStyle& style) {
+  const IntRect bounds = ShapeBounds(shape, style.penWidth, ClipBounds(canvas_, style));
+  ShapeMasks masks;
+  if (!RasteriseShape(shape, style, bounds, masks)) return;
+  if (masks.hasFill) Composite(canvas_, masks.fill, BrushSource(style.brush, style), style.rop2, style.clip);
+  if (masks.hasGap && style.bkMode == kOpaque) {
+    Composite(canvas_, masks.gap, PaintSource::Solid(ColorRefToRgb(style.bkColor)), style.rop2, style.clip);
+  }
+  if (masks.hasPen) {
+    Composite(canvas_, masks.pen, PaintSource::Solid(ColorRefToRgb(style.pen.color)), style.rop2, style.clip);
+  }
+}
+
+void RasterBackend::SetPixel(int x, int y, ColorRef color, const DrawStyle& style) {
+  CoverageMask mask;
+  mask.bounds = {x, y, x + 1, y + 1};
+  Composite(canvas_, mask, PaintSource::Solid(ColorRefToRgb(color)), kR2CopyPen, style.clip);
+}
+
+void RasterBackend::FloodFill(int x, int y, ColorRef color, bool surface, const DrawStyle& style) {
+  const IntRect area = ClipBounds(canvas_, style);
+  if (x < area.left || x >= area.right || y < area.top || y >= area.bottom) return;
+  if (style.clip && !style.clip->Contains(x, y)) return;
+  const uint32_t target = ColorRefToRgb(color);
+  auto inside = [&](int px, int py) {
+    const bool same = (canvas_.Pixel(px, py) & 0xFFFFFF) == target;
+    return surface ? same : !same;
+  };
+  if (!inside(x, y)) return;
+  CoverageMask mask;
+  mask.bounds = area;
+  mask.alpha.assign(size_t(area.right - area.left) * size_t(area.bottom - area.top), 0);
+  auto at = [&](int px, int py) -> uint8_t& {
+    return mask.alpha[size_t(py - area.top) * size_t(mask.Stride()) + size_t(px - area.left)];
+  };
+  // Scanline fill: each pushed seed fills its whole run and queues the rows above and below.
+  std::vector<std::pair<int, int>> seeds{{x, y}};
+  while (!seeds.empty()) {
+    auto [sx, sy] = seeds.back();
+    seeds.pop_back();
+    if (at(sx, sy) || !inside(sx, sy)) continue;
+    int left = sx;
+    while (left > area.left && !at(left - 1, sy) && inside(left - 1, sy)) --left;
+    int right = sx;
+    while (right + 1 < area.right && !at(right + 1, sy) && inside(right + 1, sy)) ++right;
+    for (int px = left; px <= right; ++px) at(px, sy) = 255;
+    for (int ny : {sy - 1, sy + 1}) {
+      if (ny < area.top || ny >= area.bottom) continue;
+      bool inRun = false;
+      for (int px = left; px <= right; ++px) {
+        const bool open = !at(px, ny) && inside(px, ny);
+        if (open && !inRun) seeds.emplace_back(px, ny);
+        inRun = open;
+      }
+    }
+  }
+  Composite(canvas_, mask, BrushSource(style.brush, style), kR2CopyPen, style.clip);
+}
+
+void RasterBackend::FillRegion(const Region& region, const Brush& brush, const DrawStyle& style) {
+  const PaintSource source = BrushSource(brush, style);
+  for (const IntRect& r : region.Rects()) {
+    CoverageMask mask;
+    mask.bounds = r;
+    Composite(canvas_, mask, source, style.rop2, style.clip);
+  }
+}
+
+void RasterBackend::InvertRegion(const Region& region, const DrawStyle& style) {
+  for (const IntRect& r : region.Rects()) {
+    CoverageMask mask;
+    mask.bounds = r;
+    Composite(canvas_, mask, PaintSource::Solid(0), kR2Not, style.clip);
+  }
+}
+
+void RasterBackend::PaintCoverage(const CoverageMask& mask, ColorRef color, const DrawStyle& style) {
+  Composite(canvas_, mask, PaintSource::Solid(ColorRefToRgb(color)), style.rop2, style.clip);
+}
+
+}  // namespace metafile

@@ -1,0 +1,59 @@
+#include "metafile/record_loop.h"
+
+namespace metafile {
+
+namespace {
+
+uint16_t ReadU16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+uint32_t ReadU32(const uint8_t* p) { return uint32_t(ReadU16(p)) | (uint32_t(ReadU16(p + 2)) << 16); }
+
+constexpr size_t kRecordHeaderBytes = 6;
+constexpr uint16_t kEndRecord = 0x0000;
+
+}  // namespace
+
+bool ReadMetafileHeader(const uint8_t* data, size_t size, MetafileHeader& header, std::string& reason) {
+  if (size < 18) {
+    reason = "the metafile header is missing";
+    return false;
+  }
+  header.type = ReadU16(data);
+  header.headerWords = ReadU16(data + 2);
+  header.version = ReadU16(data + 4);
+  header.sizeWords = ReadU32(data + 6);
+  header.objectCount = ReadU16(data + 10);
+  header.largestRecordWords = ReadU32(data + 12);
+  if ((header.type != 1 && header.type != 2) || header.headerWords != 9) {
+    reason = "the metafile header is not valid";
+    return false;
+  }
+  return true;
+}
+
+PlaySummary PlayRecords(const uint8_t* data, size_t size, const MetafileHeader& header, Player& player,
+                        const RecordTable& table) {
+  PlaySummary summary;
+  size_t pos = size_t(header.headerWords) * 2;
+  while (pos <= size && size - pos >= kRecordHeaderBytes) {
+    const uint32_t sizeWords = ReadU32(data + pos);
+    const uint16_t function = ReadU16(data + pos + 4);
+    ++summary.records;
+    if (function == kEndRecord) {
+      summary.reachedEndRecord = true;
+      break;
+    }
+    if (sizeWords < 3 || uint64_t(sizeWords) * 2 > uint64_t(size - pos)) {
+      summary.stoppedOnBadSize = true;
+      break;
+    }
+    const size_t recordBytes = size_t(sizeWords) * 2;
+    if (const RecordHandler handler = table.Find(function)) {
+      ++summary.handled;
+      handler(player, Record(function, data + pos + kRecordHeaderBytes, recordBytes - kRecordHeaderBytes));
+    }
+    pos += recordBytes;
+  }
+  return summary;
+}
+
+}  // namespace metafile

@@ -1,0 +1,152 @@
+// Clipping and region records.
+#include <cmath>
+
+#include "metafile/record_table.h"
+
+namespace metafile {
+
+namespace {
+
+enum : uint16_t {
+  kInvertRegion = 0x012A, kPaintRegion = 0x012B, kSelectClipRegion = 0x012C, kOffsetClipRgn = 0x0220,
+  kFillRegion = 0x0228, kExcludeClipRect = 0x0415, kIntersectClipRect = 0x0416, kFrameRegion = 0x0429,
+  kCreateRegion = 0x06FF,
+};
+
+// Region object layout, in words: next-in-chain, object type, object count (2), region
+// size, scan count, largest scan, bounding box (4), then the scans. A scan is: count of
+// x values, top, bottom, the x values (left, right pairs), and the count again.
+constexpr size_t kRegionScanCount = 5;
+constexpr size_t kRegionBounds = 7;
+constexpr size_t kRegionScans = 11;
+
+void CreateRegion(Player& p, const Record& r) {
+  LogicalRegion region;
+  if (r.Has(kRegionScans)) {
+    const size_t scans = r.U16(kRegionScanCount);
+    size_t at = kRegionScans;
+    for (size_t s = 0; s < scans && r.Has(at + 3); ++s) {
+      const size_t xCount = r.U16(at);
+      if (!r.Has(at + 4 + xCount)) break;
+      const int top = r.S16(at + 1);
+      const int bottom = r.S16(at + 2);
+      for (size_t i = 0; i + 1 < xCount; i += 2) region.rects.Add({r.S16(at + 3 + i), top, r.S16(at + 4 + i), bottom});
+      at += 4 + xCount;
+    }
+    if (scans == 0) {
+      region.rects.Add({r.S16(kRegionBounds), r.S16(kRegionBounds + 1), r.S16(kRegionBounds + 2),
+                        r.S16(kRegionBounds + 3)});
+    }
+  } else {
+    p.NoteBadRecord();
+  }
+  p.objects.Add(std::move(region));
+}
+
+const LogicalRegion* RegionAt(const Player& p, size_t slot) {
+  const GdiObject* object = p.objects.Get(slot);
+  return object ? std::get_if<LogicalRegion>(object) : nullptr;
+}
+
+const Brush* BrushAt(const Player& p, size_t slot) {
+  const GdiObject* object = p.objects.Get(slot);
+  return object ? std::get_if<Brush>(object) : nullptr;
+}
+
+// An empty or unknown region removes the clip, as selecting no region does.
+void SelectClipRegion(Player& p, const Record& r) {
+  if (!r.Has(1)) return;
+  const LogicalRegion* region = RegionAt(p, r.U16(0));
+  if (!region) {
+    p.dc.clip.reset();
+    return;
+  }
+  p.SetClip(p.MapRegion(region->rects));
+}
+
+// Bottom, right, top, left.
+IntRect ReadClipRect(const Player& p, const Record& r) {
+  return p.MapRect(r.S16(3), r.S16(2), r.S16(1), r.S16(0));
+}
+
+void IntersectClipRect(Player& p, const Record& r) {
+  if (!r.Has(4)) return p.NoteBadRecord();
+  Region clip = p.CurrentClip();
+  clip.IntersectWith(ReadClipRect(p, r));
+  p.SetClip(std::move(clip));
+}
+
+void ExcludeClipRect(Player& p, const Record& r) {
+  if (!r.Has(4)) return p.NoteBadRecord();
+  Region clip = p.CurrentClip();
+  clip.Exclude(ReadClipRect(p, r));
+  p.SetClip(std::move(clip));
+}
+
+// y, x offsets in logical units.
+void OffsetClipRgn(Player& p, const Record& r) {
+  if (!r.Has(2) || !p.dc.clip) return;
+  const Transform t = p.ToCanvas();
+  Region clip = *p.dc.clip;
+  clip.Offset(RoundToPixel(r.S16(1) * t.scaleX), RoundToPixel(r.S16(0) * t.scaleY));
+  p.SetClip(std::move(clip));
+}
+
+// Region, brush.
+void FillRegion(Player& p, const Record& r) {
+  if (!r.Has(2)) return p.NoteBadRecord();
+  const LogicalRegion* region = RegionAt(p, r.U16(0));
+  const Brush* brush = BrushAt(p, r.U16(1));
+  if (!region || !brush) return;
+  p.backend.FillRegion(p.MapRegion(region->rects), *brush, p.Style());
+}
+
+void PaintRegion(Player& p, const Record& r) {
+  if (!r.Has(1)) return p.NoteBadRecord();
+  const LogicalRegion* region = RegionAt(p, r.U16(0));
+  if (!region) return;
+  p.backend.FillRegion(p.MapRegion(region->rects), p.dc.brush, p.Style());
+}
+
+void InvertRegion(Player& p, const Record& r) {
+  if (!r.Has(1)) return p.NoteBadRecord();
+  const LogicalRegion* region = RegionAt(p, r.U16(0));
+  if (!region) return;
+  p.backend.InvertRegion(p.MapRegion(region->rects), p.Style());
+}
+
+// Region, brush, frame height, frame width: the band of the region within that distance
+// of its edge.
+void FrameRegion(Player& p, const Record& r) {
+  if (!r.Has(4)) return p.NoteBadRecord();
+  const LogicalRegion* region = RegionAt(p, r.U16(0));
+  const Brush* brush = BrushAt(p, r.U16(1));
+  if (!region || !brush) return;
+  const Transform t = p.ToCanvas();
+  const int w = std::max(1, RoundToPixel(std::fabs(r.S16(3) * t.scaleX)));
+  const int h = std::max(1, RoundToPixel(std::fabs(r.S16(2) * t.scaleY)));
+  const Region mapped = p.MapRegion(region->rects);
+  Region frame;
+  for (const IntRect& rect : mapped.Rects()) {
+    Region band(rect);
+    band.Exclude({rect.left + w, rect.top + h, rect.right - w, rect.bottom - h});
+    for (const IntRect& piece : band.Rects()) frame.Add(piece);
+  }
+  p.backend.FillRegion(frame, *brush, p.Style());
+}
+
+}  // namespace
+
+void RegisterRegionRecords(RecordTable& table) {
+  table.Add(kCreateRegion, CreateRegion);
+  table.Add(kSelectClipRegion, SelectClipRegion);
+  table.Add(kIntersectClipRect, IntersectClipRect);
+  table.Add(kExcludeClipRect, ExcludeClipRect);
+  table.Add(kOffsetClipRgn, OffsetClipRgn);
+  table.Add(kFillRegion, FillRegion);
+  table.Add(kPaintRegion, PaintRegion);
+  table.Add(kInvertRegion, InvertRegion);
+  table.Add(kFrameRegion, FrameRegion);
+}
+
+}  // namespace metafile

@@ -1,0 +1,91 @@
+#include "metafile/region.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace metafile {
+
+IntRect Intersect(const IntRect& a, const IntRect& b) {
+  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+          std::min(a.bottom, b.bottom)};
+}
+
+namespace {
+
+// The parts of `r` outside `cut`, appended to `out` (at most four pieces).
+void Subtract(const IntRect& r, const IntRect& cut, std::vector<IntRect>& out) {
+  const IntRect overlap = Intersect(r, cut);
+  if (overlap.Empty()) {
+    out.push_back(r);
+    return;
+  }
+  if (r.top < overlap.top) out.push_back({r.left, r.top, r.right, overlap.top});
+  if (overlap.bottom < r.bottom) out.push_back({r.left, overlap.bottom, r.right, r.bottom});
+  if (r.left < overlap.left) out.push_back({r.left, overlap.top, overlap.left, overlap.bottom});
+  if (overlap.right < r.right) out.push_back({overlap.right, overlap.top, r.right, overlap.bottom});
+}
+
+}  // namespace
+
+IntRect Region::Bounds() const {
+  if (rects_.empty()) return {};
+  IntRect b{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+  for (const IntRect& r : rects_) {
+    b.left = std::min(b.left, r.left);
+    b.top = std::min(b.top, r.top);
+    b.right = std::max(b.right, r.right);
+    b.bottom = std::max(b.bottom, r.bottom);
+  }
+  return b;
+}
+
+void Region::Add(const IntRect& rect) {
+  if (rect.Empty() || rects_.size() >= kMaxRects) return;
+  std::vector<IntRect> pieces{rect};
+  for (const IntRect& existing : rects_) {
+    if (Intersect(existing, rect).Empty()) continue;
+    std::vector<IntRect> next;
+    for (const IntRect& p : pieces) Subtract(p, existing, next);
+    pieces.swap(next);
+    if (pieces.empty()) return;
+  }
+  for (const IntRect& p : pieces) {
+    if (rects_.size() >= kMaxRects) break;
+    rects_.push_back(p);
+  }
+}
+
+void Region::IntersectWith(const IntRect& rect) {
+  std::vector<IntRect> kept;
+  for (const IntRect& r : rects_) {
+    const IntRect i = Intersect(r, rect);
+    if (!i.Empty()) kept.push_back(i);
+  }
+  rects_.swap(kept);
+}
+
+void Region::Exclude(const IntRect& rect) {
+  if (rect.Empty()) return;
+  std::vector<IntRect> kept;
+  for (const IntRect& r : rects_) Subtract(r, rect, kept);
+  if (kept.size() > kMaxRects) return;  // too fragmented: keep the coarser region
+  rects_.swap(kept);
+}
+
+void Region::Offset(int dx, int dy) {
+  for (IntRect& r : rects_) {
+    r.left += dx;
+    r.right += dx;
+    r.top += dy;
+    r.bottom += dy;
+  }
+}
+
+bool Region::Contains(int x, int y) const {
+  for (const IntRect& r : rects_) {
+    if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return true;
+  }
+  return false;
+}
+
+}  // namespace metafile
