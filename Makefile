@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench asan-test fuzz clean
+.PHONY: all deps configure build run test bench asan-test fuzz corpus clean
 
 all: build
 
@@ -32,6 +32,13 @@ asan-test:
 
 bench: build
 	@./bench/run.sh $(BUILD)
+
+# The player against the real-world corpus: fidelity per file and in summary, and the
+# refusal checks. VECRAST_CORPUS overrides ../shared/corpus; CORPUS_FLAGS adds options
+# (e.g. CORPUS_FLAGS="--diff 20 --summary"; ./$(BUILD)/tools/corpus_compare --help lists them).
+corpus: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target corpus_compare wmf_render
+	@./$(BUILD)/tools/corpus_compare --out $(BUILD)/corpus $(CORPUS_FLAGS)
 
 # libFuzzer targets (clang); FUZZ_SECONDS bounds each run.
 fuzz: deps

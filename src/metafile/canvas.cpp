@@ -29,8 +29,34 @@ uint32_t Blend(uint32_t over, uint32_t under, unsigned a) {
   return out;
 }
 
+// The common case: one colour copied through an all-or-nothing mask.
+void CopySolid(Canvas& canvas, const CoverageMask& mask, uint32_t color, const IntRect& area) {
+  const int stride = mask.Stride();
+  const uint32_t pixel = 0xFF000000u | color;
+  for (int y = area.top; y < area.bottom; ++y) {
+    uint32_t* row = canvas.Row(y);
+    if (mask.alpha.empty()) {
+      std::fill(row + area.left, row + area.right, pixel);
+      continue;
+    }
+    const uint8_t* cover = mask.alpha.data() + size_t(y - mask.bounds.top) * size_t(stride) - mask.bounds.left;
+    for (int x = area.left; x < area.right; ++x) {
+      const unsigned a = cover[x];
+      if (a == 255) {
+        row[x] = pixel;
+      } else if (a != 0) {
+        row[x] = 0xFF000000u | Blend(color, row[x] & 0xFFFFFF, a);
+      }
+    }
+  }
+}
+
 void CompositeRect(Canvas& canvas, const CoverageMask& mask, const PaintSource& source, int rop2,
                    const IntRect& area) {
+  if (source.kind == PaintSource::Kind::kSolid && rop2 == kR2CopyPen) {
+    CopySolid(canvas, mask, source.color, area);
+    return;
+  }
   const int stride = mask.Stride();
   for (int y = area.top; y < area.bottom; ++y) {
     uint32_t* row = canvas.Row(y);

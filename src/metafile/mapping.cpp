@@ -29,7 +29,7 @@ Transform LogicalToCanvas(const DcState& dc, const Frame& frame) {
   double sy = 1;
   const double mm = MillimetresPerUnit(dc.mapMode);
   if (mm > 0) {
-    sx = mm * frame.unitsPerInch / 25.4;
+    sx = mm * frame.pixelsPerInch / 25.4;
     sy = -sx;
   } else if (dc.mapMode == kMapAnisotropic || dc.mapMode == kMapIsotropic) {
     sx = NonZero(dc.viewportExt.x) / NonZero(dc.windowExt.x);
@@ -56,13 +56,14 @@ int RoundToPixel(double v) {
   return int(std::lround(v));
 }
 
-DcState InitialDcState(int boxLeft, int boxTop, int boxWidth, int boxHeight) {
+DcState InitialDcState(int boxLeft, int boxTop, int boxWidth, int boxHeight, int viewportWidth,
+                       int viewportHeight) {
   DcState dc;
   dc.mapMode = kMapAnisotropic;
   dc.windowOrg = {boxLeft, boxTop};
   dc.windowExt = {boxWidth, boxHeight};
   dc.viewportOrg = {0, 0};
-  dc.viewportExt = {boxWidth, boxHeight};
+  dc.viewportExt = {viewportWidth, viewportHeight};
   return dc;
 }
 

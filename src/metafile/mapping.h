@@ -1,7 +1,9 @@
 // From logical coordinates to canvas pixels. Two stages, as on playback into a picture
 // frame: the DC's window-to-viewport mapping (mapping mode, origins, extents) gives the
-// picture's device units, which are the placeable box's own units; the frame then scales
-// those onto the box's rectangle on the canvas.
+// picture's device pixels (96 per inch); the frame then places those on the canvas, the
+// device origin at the box's corner. The initial window is the box and the initial
+// viewport the box's pixels, so a file that never sets a viewport fills the box; one that
+// sets its own viewport gets it in device pixels, as in GDI.
 #pragma once
 
 #include "metafile/dc_state.h"
@@ -13,13 +15,14 @@ struct DevicePoint {
   double y = 0;
 };
 
-// Where the placeable box lands: canvas pixels of its top-left corner and pixels per unit.
+// Where the picture's device lands: canvas pixels of the box's top-left corner and canvas
+// pixels per device pixel.
 struct Frame {
   double originX = 0;
   double originY = 0;
   double scaleX = 1;
   double scaleY = 1;
-  double unitsPerInch = 96;
+  double pixelsPerInch = 96;  // device pixels per inch, for the metric mapping modes
 };
 
 // An axis-aligned affine map: canvas = logical * scale + offset.
@@ -38,8 +41,9 @@ Transform LogicalToCanvas(const DcState& dc, const Frame& frame);
 constexpr double kMaxCanvasCoordinate = 1 << 22;
 int RoundToPixel(double v);
 
-// The starting state of a DC for a picture whose box is given in metafile units: the window
-// and viewport both equal the box, so unscaled drawing fills it exactly.
-DcState InitialDcState(int boxLeft, int boxTop, int boxWidth, int boxHeight);
+// The starting state of a DC for a picture whose box is given in metafile units and
+// occupies viewportWidth × viewportHeight device pixels.
+DcState InitialDcState(int boxLeft, int boxTop, int boxWidth, int boxHeight, int viewportWidth,
+                       int viewportHeight);
 
 }  // namespace metafile

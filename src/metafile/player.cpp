@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace metafile {
 
@@ -24,15 +25,36 @@ Region Player::MapRegion(const Region& logical) const {
   return out;
 }
 
+namespace {
+
+// The default palette's twenty static colours (COLORREF). On a true-colour device a
+// palette-index colour is taken from these, whatever logical palette the file selects.
+constexpr ColorRef kDefaultPalette[20] = {
+    0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0, 0xC0DCC0, 0xF0CAA6,
+    0xF0FBFF, 0xA4A0A0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
+};
+
+}  // namespace
+
+ColorRef Player::ResolveColor(ColorRef color) const {
+  constexpr uint32_t kPaletteIndexFlag = 0x01000000;
+  if ((color & 0xFF000000u) != kPaletteIndexFlag) return color & 0xFFFFFF;
+  const size_t index = color & 0xFFFF;
+  return index < std::size(kDefaultPalette) ? kDefaultPalette[index] : 0;
+}
+
 DrawStyle Player::Style() const {
   DrawStyle s;
   s.pen = dc.pen;
+  s.pen.color = ResolveColor(dc.pen.color);
   const Transform t = ToCanvas();
-  // Width 0 is one pixel whatever the mapping; other widths scale with it.
-  s.penWidth = dc.pen.width == 0 ? 1.0 : std::max(1.0, std::fabs(double(dc.pen.width) * t.scaleX));
+  // Width 0 is one pixel whatever the mapping; other widths scale with it and are rounded
+  // to whole pixels, never under one.
+  s.penWidth = dc.pen.width == 0 ? 1.0 : std::max(1.0, std::round(std::fabs(double(dc.pen.width) * t.scaleX)));
   s.brush = dc.brush;
-  s.textColor = dc.textColor;
-  s.bkColor = dc.bkColor;
+  s.brush.color = ResolveColor(dc.brush.color);
+  s.textColor = ResolveColor(dc.textColor);
+  s.bkColor = ResolveColor(dc.bkColor);
   s.bkMode = dc.bkMode;
   s.polyFillMode = dc.polyFillMode;
   s.rop2 = dc.rop2;

@@ -35,7 +35,11 @@ class Player {
   IntRect MapRect(int left, int top, int right, int bottom) const;
   Region MapRegion(const Region& logical) const;
 
-  // The DC's painting attributes in canvas terms.
+  // A COLORREF as plain RGB: palette-index colours (high byte 1) are looked up in the
+  // default palette (black past its end).
+  ColorRef ResolveColor(ColorRef color) const;
+
+  // The DC's painting attributes in canvas terms, colours resolved.
   DrawStyle Style() const;
 
   // SaveDC / RestoreDC: false when the stack is full or the level does not exist.

@@ -98,14 +98,17 @@ void FillRegion(Player& p, const Record& r) {
   const LogicalRegion* region = RegionAt(p, r.U16(0));
   const Brush* brush = BrushAt(p, r.U16(1));
   if (!region || !brush) return;
-  p.backend.FillRegion(p.MapRegion(region->rects), *brush, p.Style());
+  Brush resolved = *brush;
+  resolved.color = p.ResolveColor(brush->color);
+  p.backend.FillRegion(p.MapRegion(region->rects), resolved, p.Style());
 }
 
 void PaintRegion(Player& p, const Record& r) {
   if (!r.Has(1)) return p.NoteBadRecord();
   const LogicalRegion* region = RegionAt(p, r.U16(0));
   if (!region) return;
-  p.backend.FillRegion(p.MapRegion(region->rects), p.dc.brush, p.Style());
+  const DrawStyle style = p.Style();
+  p.backend.FillRegion(p.MapRegion(region->rects), style.brush, style);
 }
 
 void InvertRegion(Player& p, const Record& r) {
@@ -132,7 +135,9 @@ void FrameRegion(Player& p, const Record& r) {
     band.Exclude({rect.left + w, rect.top + h, rect.right - w, rect.bottom - h});
     for (const IntRect& piece : band.Rects()) frame.Add(piece);
   }
-  p.backend.FillRegion(frame, *brush, p.Style());
+  Brush resolved = *brush;
+  resolved.color = p.ResolveColor(brush->color);
+  p.backend.FillRegion(frame, resolved, p.Style());
 }
 
 }  // namespace

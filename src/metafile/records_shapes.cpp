@@ -146,20 +146,20 @@ void Pie(Player& p, const Record& r) { ArcFamily(p, r, ArcKind::kPie); }
 void SetPixel(Player& p, const Record& r) {
   if (!r.Has(4)) return p.NoteBadRecord();
   const DevicePoint d = MapToPixel(p.ToCanvas(), r.S16(3), r.S16(2));
-  p.backend.SetPixel(int(d.x), int(d.y), r.U32(0), p.Style());
+  p.backend.SetPixel(int(d.x), int(d.y), p.ResolveColor(r.U32(0)), p.Style());
 }
 
 void FloodFill(Player& p, const Record& r) {
   if (!r.Has(4)) return p.NoteBadRecord();
   const DevicePoint d = MapToPixel(p.ToCanvas(), r.S16(3), r.S16(2));
-  p.backend.FloodFill(int(d.x), int(d.y), r.U32(0), false, p.Style());
+  p.backend.FloodFill(int(d.x), int(d.y), p.ResolveColor(r.U32(0)), false, p.Style());
 }
 
 // Mode (0 border, 1 surface), colour, y, x.
 void ExtFloodFill(Player& p, const Record& r) {
   if (!r.Has(5)) return p.NoteBadRecord();
   const DevicePoint d = MapToPixel(p.ToCanvas(), r.S16(4), r.S16(3));
-  p.backend.FloodFill(int(d.x), int(d.y), r.U32(1), r.U16(0) == 1, p.Style());
+  p.backend.FloodFill(int(d.x), int(d.y), p.ResolveColor(r.U32(1)), r.U16(0) == 1, p.Style());
 }
 
 }  // namespace

@@ -25,16 +25,25 @@ bool PlayPlaceableMetafile(const uint8_t* data, size_t size, const PlaceableHead
 
   const int boxWidth = header.right - header.left;
   const int boxHeight = header.bottom - header.top;
+  // The picture's device is the canvas at 96 pixels per inch, its origin at the box's
+  // corner; the window starts as the box and the viewport as the box's pixels.
   Frame frame;
   frame.originX = placement.boxLeft;
   frame.originY = placement.boxTop;
-  frame.scaleX = (placement.boxRight - placement.boxLeft) / boxWidth;
-  frame.scaleY = (placement.boxBottom - placement.boxTop) / boxHeight;
-  frame.unitsPerInch = header.unitsPerInch;
-  Player player(backend, frame, InitialDcState(header.left, header.top, boxWidth, boxHeight),
+  const int viewportWidth = int(placement.boxRight - placement.boxLeft);
+  const int viewportHeight = int(placement.boxBottom - placement.boxTop);
+  Player player(backend, frame,
+                InitialDcState(header.left, header.top, boxWidth, boxHeight, viewportWidth, viewportHeight),
                 IntRect{0, 0, placement.width, placement.height}, mfHeader.objectCount);
   const PlaySummary played = PlayRecords(body, bodySize, mfHeader, player, AllRecords());
   if (summary) *summary = played;
+  // A file cut short: the records stop before the end record and the header promised
+  // more. Writers often count the placeable header in that size, so that much is allowed.
+  const uint64_t declaredBytes = uint64_t(mfHeader.sizeWords) * 2;
+  if (!played.reachedEndRecord && declaredBytes > uint64_t(bodySize) + kPlaceableHeaderBytes) {
+    reason = "the metafile is truncated";
+    return false;
+  }
   return true;
 }
 

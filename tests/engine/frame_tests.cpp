@@ -4,7 +4,9 @@
 #include <cstdlib>
 
 #include "engine/frame_bands.h"
+#include "engine/pipeline.h"
 #include "pipeline_test_images.h"
+#include "settings/settings.h"
 
 namespace vecrast {
 namespace {
@@ -88,6 +90,54 @@ TEST(PaintFrameTest, NoBandsLeaveTheImageAndWrongDepthsAreRefused) {
   Bitmap deep = FilledImage(20, 20, 32, 1, 2, 3);
   EXPECT_FALSE(PaintFrame(deep.get(), FourColours(5)));
   EXPECT_FALSE(PaintFrame(nullptr, FourColours(5)));
+}
+
+}  // namespace
+}  // namespace vecrast
+
+namespace vecrast {
+namespace {
+
+class DrawFrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    saved = Settings;
+    ResetSettings(true);
+  }
+  void TearDown() override { Settings = saved; }
+  SettingsRecord saved;
+};
+
+TEST_F(DrawFrameTest, FourBandsThroughTheSettings) {
+  Settings.doFrame = 1;
+  Settings.solidLeft = Settings.solidRight = Settings.solidTop = Settings.solidBottom = 10;
+  Settings.solidTopColor = "FF0000";
+  Settings.solidRightColor = "00FF00";
+  Settings.solidBottomColor = "0000FF";
+  Settings.solidLeftColor = "000000";
+  Bitmap framed = DrawFrame(FilledImage(100, 100, 32, 255, 255, 255), 100, 100);
+  ASSERT_TRUE(framed);
+  EXPECT_EQ(FreeImage_GetBPP(framed.get()), 24u);
+  EXPECT_EQ(testing::Width(framed.get()), 100);
+  EXPECT_EQ(testing::Height(framed.get()), 100);
+  EXPECT_EQ(PixelAt(framed.get(), 50, 5), kRed);
+  EXPECT_EQ(PixelAt(framed.get(), 95, 50), kGreen);
+  EXPECT_EQ(PixelAt(framed.get(), 50, 95), kBlue);
+  EXPECT_EQ(PixelAt(framed.get(), 5, 50), kBlack);
+  EXPECT_EQ(PixelAt(framed.get(), 50, 50), kWhite);
+}
+
+TEST_F(DrawFrameTest, OffLeavesTheImageOtherwiseItBecomes24Bits) {
+  Bitmap image = FilledImage(20, 20, 32, 1, 2, 3);
+  FIBITMAP* before = image.get();
+  EXPECT_EQ(DrawFrame(std::move(image), 20, 20).get(), before);
+  EXPECT_FALSE(DrawFrame(nullptr, 0, 0));
+  for (const int kind : {1, 2}) {  // solid with no widths, and an unknown kind
+    Settings.doFrame = static_cast<int8_t>(kind);
+    Bitmap converted = DrawFrame(FilledImage(20, 20, 32, 1, 2, 3), 20, 20);
+    EXPECT_EQ(FreeImage_GetBPP(converted.get()), 24u) << kind;
+    EXPECT_EQ(PixelAt(converted.get(), 0, 0), (RgbaColor{1, 2, 3, 255})) << kind;
+  }
 }
 
 }  // namespace

@@ -8,11 +8,13 @@
 #include <string>
 
 #include "engine/font_slots.h"
+#include "engine/pipeline.h"
 #include "engine/watermark_layout.h"
 #include "engine/watermark_picture.h"
 #include "engine/watermark_stamp.h"
 #include "engine/watermark_text.h"
 #include "pipeline_test_images.h"
+#include "settings/settings.h"
 
 namespace vecrast {
 namespace {
@@ -327,6 +329,122 @@ TEST(StampWatermarkTest, RotationTurnsTheBoxWithTransparentCorners) {
   Bitmap same = FilledImage(40, 10, 32, 255, 0, 0);
   FIBITMAP* before = same.get();
   EXPECT_EQ(RotateWatermark(std::move(same), 360).get(), before);
+}
+
+}  // namespace
+}  // namespace vecrast
+
+namespace vecrast {
+namespace {
+
+using testing::FilledImage;
+using testing::PixelAt;
+
+class DrawWatermarkTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    saved = Settings;
+    ResetSettings(true);
+    Settings.doWatermark = 1;
+    Settings.text = "Watermark";
+    Settings.backColor = "000000";
+    Settings.backOpacity = 255;
+    ASSERT_TRUE(LoadFont(kWatermarkFontSlot, "Arial", 14, 0));
+  }
+  void TearDown() override {
+    FreeFont(kWatermarkFontSlot);
+    Settings = saved;
+    for (const std::string& path : paths) std::remove(path.c_str());
+  }
+  Bitmap Draw() { return DrawWatermark(FilledImage(200, 100, 32, 255, 255, 255), 200, 100); }
+  SettingsRecord saved;
+  std::vector<std::string> paths;
+};
+
+TEST_F(DrawWatermarkTest, OneLineBottomRightTenPixelsFromTheCorner) {
+  Bitmap image = Draw();
+  ASSERT_TRUE(image);
+  EXPECT_EQ(FreeImage_GetBPP(image.get()), 24u);
+  const Marked box = MarkedBox(image.get());
+  EXPECT_EQ(box.right, 189);
+  EXPECT_EQ(box.bottom, 89);
+  EXPECT_LT(box.left, 150);
+  EXPECT_EQ(PixelAt(image.get(), box.right, box.bottom), (RgbaColor{0, 0, 0, 255}));
+}
+
+TEST_F(DrawWatermarkTest, InsideTheFrameTheBoxStartsPastTheLeftBand) {
+  Settings.doFrame = 1;
+  Settings.solidLeft = 20;
+  Settings.textBoundary = 1;
+  Settings.textPosition = 0;
+  EXPECT_EQ(MarkedBox(Draw().get()).left, 30);
+  Settings.doFrame = 0;  // without a frame the boundary is the whole image
+  EXPECT_EQ(MarkedBox(Draw().get()).left, 10);
+}
+
+TEST_F(DrawWatermarkTest, DefaultBackOpacityLeavesTheBoxPracticallyInvisible) {
+  Settings.backOpacity = 1;
+  Settings.textPosition = 0;
+  Bitmap image = Draw();
+  EXPECT_EQ(PixelAt(image.get(), 10, 10), (RgbaColor{254, 254, 254, 255}));
+}
+
+TEST_F(DrawWatermarkTest, RotationTurnsTheBox) {
+  Settings.textRotation = 90;
+  const Marked turned = MarkedBox(Draw().get());
+  EXPECT_GT(turned.bottom - turned.top, turned.right - turned.left);
+  Settings.textRotation = 360;
+  const Marked flat = MarkedBox(Draw().get());
+  EXPECT_LT(flat.bottom - flat.top, flat.right - flat.left);
+}
+
+// A watermark that its offsets crop to nothing, or that does not fit at its place, is left
+// off; the image itself goes on, so the file is still converted.
+TEST_F(DrawWatermarkTest, CroppedToNothingOrMisplacedLeavesTheImageWithoutWatermark) {
+  Settings.textXOffset = 200;
+  Bitmap cropped = Draw();
+  ASSERT_TRUE(cropped);
+  EXPECT_EQ(FreeImage_GetBPP(cropped.get()), 24u);
+  EXPECT_EQ(MarkedBox(cropped.get()).right, -1);
+  Settings.textXOffset = -50;
+  Settings.textPosition = 0;
+  Bitmap outside = Draw();
+  ASSERT_TRUE(outside);
+  EXPECT_EQ(MarkedBox(outside.get()).right, -1);
+}
+
+TEST_F(DrawWatermarkTest, WithoutFontOrPictureTheImageIsOnlyConverted) {
+  FreeFont(kWatermarkFontSlot);
+  Bitmap image = Draw();
+  ASSERT_TRUE(image);
+  EXPECT_EQ(FreeImage_GetBPP(image.get()), 24u);
+  EXPECT_EQ(MarkedBox(image.get()).right, -1);
+  Settings.doWatermark = 2;
+  Settings.image = "/nonexistent/mark.png";
+  EXPECT_EQ(MarkedBox(Draw().get()).right, -1);
+}
+
+TEST_F(DrawWatermarkTest, OffOrNullPassesThrough) {
+  EXPECT_FALSE(DrawWatermark(nullptr, 0, 0));
+  Settings.doWatermark = 0;
+  Bitmap image = FilledImage(20, 20, 32, 1, 2, 3);
+  FIBITMAP* before = image.get();
+  EXPECT_EQ(DrawWatermark(std::move(image), 20, 20).get(), before);
+}
+
+TEST_F(DrawWatermarkTest, RedPictureDrawnGrey) {
+  const std::string path = ::testing::TempDir() + "vecrast_mark_" + std::to_string(getpid()) + ".png";
+  paths.push_back(path);
+  ASSERT_TRUE(FreeImage_Save(FIF_PNG, FilledImage(30, 20, 24, 255, 0, 0).get(), path.c_str(), 0));
+  Settings.doWatermark = 2;
+  Settings.image = path;
+  Settings.imageGreyscale = 1;
+  Settings.imagePosition = 4;
+  Bitmap image = Draw();
+  EXPECT_EQ(PixelAt(image.get(), 100, 50), (RgbaColor{76, 76, 76, 255}));
+  const Marked box = MarkedBox(image.get());
+  EXPECT_EQ(box.left, 85);
+  EXPECT_EQ(box.top, 40);
 }
 
 }  // namespace

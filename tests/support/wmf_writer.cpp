@@ -158,6 +158,53 @@ WmfWriter& WmfWriter::PolyPolygon(const std::vector<std::vector<Point>>& polygon
   return Record(kPolyPolygon, words);
 }
 
+WmfWriter& WmfWriter::SetPixel(int16_t x, int16_t y, uint32_t color) {
+  auto c = ColorWords(color);
+  return Record(kSetPixel, {c[0], c[1], y, x});
+}
+
+WmfWriter& WmfWriter::ExtFloodFill(int16_t x, int16_t y, uint32_t color, uint16_t mode) {
+  auto c = ColorWords(color);
+  return Record(kExtFloodFill, {int16_t(mode), c[0], c[1], y, x});
+}
+
+WmfWriter& WmfWriter::IntersectClipRect(int16_t left, int16_t top, int16_t right, int16_t bottom) {
+  return Record(kIntersectClipRect, {bottom, right, top, left});
+}
+
+WmfWriter& WmfWriter::ExcludeClipRect(int16_t left, int16_t top, int16_t right, int16_t bottom) {
+  return Record(kExcludeClipRect, {bottom, right, top, left});
+}
+
+WmfWriter& WmfWriter::CreateRegion(const std::vector<std::vector<int16_t>>& rects) {
+  ++objectCount_;
+  int16_t left = 0x7FFF, top = 0x7FFF, right = -0x7FFF, bottom = -0x7FFF;
+  std::vector<int16_t> scans;
+  for (const auto& r : rects) {
+    if (r.size() != 4) continue;
+    left = std::min(left, r[0]);
+    top = std::min(top, r[1]);
+    right = std::max(right, r[2]);
+    bottom = std::max(bottom, r[3]);
+    scans.insert(scans.end(), {2, r[1], r[3], r[0], r[2], 2});
+  }
+  const int16_t scanCount = int16_t(scans.size() / 6);
+  std::vector<int16_t> words{0, 6, 0, 0, int16_t(22 + 2 * scans.size()), scanCount, 2,
+                             left, top, right, bottom};
+  words.insert(words.end(), scans.begin(), scans.end());
+  return Record(kCreateRegion, words);
+}
+
+WmfWriter& WmfWriter::SelectClipRegion(uint16_t region) { return Record(kSelectClipRegion, {int16_t(region)}); }
+WmfWriter& WmfWriter::FillRegion(uint16_t region, uint16_t brush) {
+  return Record(kFillRegion, {int16_t(region), int16_t(brush)});
+}
+WmfWriter& WmfWriter::FrameRegion(uint16_t region, uint16_t brush, int16_t width, int16_t height) {
+  return Record(kFrameRegion, {int16_t(region), int16_t(brush), height, width});
+}
+WmfWriter& WmfWriter::InvertRegion(uint16_t region) { return Record(kInvertRegion, {int16_t(region)}); }
+WmfWriter& WmfWriter::PaintRegion(uint16_t region) { return Record(kPaintRegion, {int16_t(region)}); }
+
 WmfWriter& WmfWriter::TextOut(int16_t x, int16_t y, const std::string& text) {
   Bytes p;
   PutU16(p, uint16_t(text.size()));

@@ -73,6 +73,17 @@ class WmfWriter {
   WmfWriter& SelectObject(uint16_t index);
   WmfWriter& DeleteObject(uint16_t index);
 
+  // Clipping and regions. A region is given as rectangles (left, top, right, bottom), one
+  // scan each; they should not overlap.
+  WmfWriter& IntersectClipRect(int16_t left, int16_t top, int16_t right, int16_t bottom);
+  WmfWriter& ExcludeClipRect(int16_t left, int16_t top, int16_t right, int16_t bottom);
+  WmfWriter& CreateRegion(const std::vector<std::vector<int16_t>>& rects);
+  WmfWriter& SelectClipRegion(uint16_t region);
+  WmfWriter& FillRegion(uint16_t region, uint16_t brush);
+  WmfWriter& FrameRegion(uint16_t region, uint16_t brush, int16_t width, int16_t height);
+  WmfWriter& InvertRegion(uint16_t region);
+  WmfWriter& PaintRegion(uint16_t region);
+
   // Drawing.
   WmfWriter& MoveTo(int16_t x, int16_t y);
   WmfWriter& LineTo(int16_t x, int16_t y);
@@ -88,6 +99,8 @@ class WmfWriter {
   WmfWriter& Polygon(const std::vector<Point>& points);
   WmfWriter& Polyline(const std::vector<Point>& points);
   WmfWriter& PolyPolygon(const std::vector<std::vector<Point>>& polygons);
+  WmfWriter& SetPixel(int16_t x, int16_t y, uint32_t color);
+  WmfWriter& ExtFloodFill(int16_t x, int16_t y, uint32_t color, uint16_t mode);  // 0 border, 1 surface
   WmfWriter& TextOut(int16_t x, int16_t y, const std::string& text);
   WmfWriter& ExtTextOut(int16_t x, int16_t y, uint16_t options, const std::string& text,
                         const std::vector<int16_t>& dx = {}, const int16_t* rect = nullptr);

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Performance figures of the project: bench/run.sh BUILD_FOLDER (make bench).
+# Each section measures one part and says so when what it needs is missing; add a section
+# as a function below and call it at the end.
+set -euo pipefail
+
+build=${1:-build}
+root=$(cd "$(dirname "$0")/.." && pwd)
+corpus=${VECRAST_CORPUS:-$root/../shared/corpus}
+
+section() {
+  printf '\n== %s\n' "$1"
+}
+
+# --- Metafile player over the real-world corpus --------------------------------------------
+player_section() {
+  section "metafile player (corpus: $corpus)"
+  if [ ! -d "$corpus/wmf" ]; then
+    echo "corpus not found; set VECRAST_CORPUS to measure the player"
+    return 0
+  fi
+  "$build/bench/player_bench" --corpus "$corpus" --repeat "${PLAYER_REPEAT:-5}"
+}
+
+# --- Command-line conversion ---------------------------------------------------------------
+# (conversion timings of the vecrast binary go here)
+
+player_section

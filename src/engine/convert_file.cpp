@@ -1,0 +1,142 @@
+#include "engine/convert_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "engine/bitmap.h"
+#include "engine/formats.h"
+#include "engine/naming.h"
+#include "engine/pipeline.h"
+#include "engine/save_bitmap.h"
+#include "metafile/metafile.h"
+#include "settings/settings.h"
+
+namespace vecrast {
+
+std::string lastFailureReason;
+
+namespace {
+
+constexpr size_t kPlaceableHeaderBytes = 22;
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+bool Fail(const std::string& reason) {
+  lastFailureReason = reason;
+  return false;
+}
+
+// Reads a whole regular file of a sane size. Non-blocking open so that a FIFO cannot hang
+// the run; it is then refused as not a regular file.
+bool ReadInputFile(const std::string& path, std::vector<uint8_t>& bytes) {
+  FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (file.get() < 0) return Fail("cannot open the input file: " + std::string(std::strerror(errno)));
+  struct stat info {};
+  if (fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return Fail("the input is not a regular file");
+  if (info.st_size <= 0) return Fail("the input file is empty");
+  const auto size = static_cast<uint64_t>(info.st_size);
+  if (size < kPlaceableHeaderBytes) return Fail("the input file is shorter than the placeable header");
+  if (size > kMaxInputFileBytes) return Fail("the input file is too large");
+  bytes.resize(static_cast<size_t>(size));
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t got = read(file.get(), bytes.data() + done, bytes.size() - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return Fail("cannot read the input file");
+    done += static_cast<size_t>(got);
+  }
+  return true;
+}
+
+// The picture's rows are top first, FreeImage's bottom first; the pixel layout (blue,
+// green, red, alpha in memory) is the same.
+Bitmap PictureToBitmap(const metafile::Picture& picture) {
+  const auto width = static_cast<size_t>(picture.width);
+  const auto height = static_cast<size_t>(picture.height);
+  if (picture.width <= 0 || picture.height <= 0 || picture.pixels.size() != width * height) return nullptr;
+  Bitmap bitmap = Adopt(FreeImage_Allocate(picture.width, picture.height, 32, FI_RGBA_RED_MASK,
+                                           FI_RGBA_GREEN_MASK, FI_RGBA_BLUE_MASK));
+  if (!bitmap) return nullptr;
+  for (size_t row = 0; row < height; ++row) {
+    BYTE* line = FreeImage_GetScanLine(bitmap.get(), static_cast<int>(height - 1 - row));
+    std::memcpy(line, picture.pixels.data() + row * width, width * sizeof(uint32_t));
+  }
+  return bitmap;
+}
+
+Bitmap RenderInput() {
+  std::vector<uint8_t> bytes;
+  if (!ReadInputFile(ConversionJob.inputPath, bytes)) return nullptr;
+  metafile::Picture picture;
+  std::string reason;
+  if (!metafile::RenderPlaceableMetafile(bytes.data(), bytes.size(), picture, reason)) {
+    Fail("the metafile was not rendered: " + reason);
+    return nullptr;
+  }
+  bytes = {};
+  Bitmap bitmap = PictureToBitmap(picture);
+  if (!bitmap) Fail("the rendered picture could not be copied into an image");
+  return bitmap;
+}
+
+void RecordOutputSize(const Bitmap& bitmap) {
+  if (!bitmap) return;
+  ConversionJob.outputWidth = static_cast<int32_t>(FreeImage_GetWidth(bitmap.get()));
+  ConversionJob.outputHeight = static_cast<int32_t>(FreeImage_GetHeight(bitmap.get()));
+}
+
+Bitmap RunPipeline(Bitmap bitmap) {
+  bitmap = RotateImage(std::move(bitmap));
+  const auto width = static_cast<int>(FreeImage_GetWidth(bitmap.get()));
+  const auto height = static_cast<int>(FreeImage_GetHeight(bitmap.get()));
+  bitmap = ResizeImage(std::move(bitmap), width, height);
+  RecordOutputSize(bitmap);
+  bitmap = FlipImage(std::move(bitmap));
+  bitmap = AdjustImageColors(std::move(bitmap));
+  bitmap = GreyscaleImage(std::move(bitmap));
+  bitmap = ThresholdImage(std::move(bitmap));
+  bitmap = DrawFrame(std::move(bitmap), ConversionJob.outputWidth, ConversionJob.outputHeight);
+  bitmap = DrawWatermark(std::move(bitmap), ConversionJob.outputWidth, ConversionJob.outputHeight);
+  return ReduceColorDepth(std::move(bitmap));
+}
+
+}  // namespace
+
+bool ConvertFile() {
+  lastFailureReason.clear();
+  ConversionJob.outputPath.clear();
+  Bitmap bitmap = RenderInput();
+  if (!bitmap) return false;
+  ConversionJob.sourceBpp = static_cast<int32_t>(FreeImage_GetBPP(bitmap.get()));
+  if (ConversionJob.autoBpp) ConversionJob.targetBpp = ChooseAutoBpp(ConversionJob.outputExtension, ConversionJob.sourceBpp);
+  RecordOutputSize(bitmap);
+  bitmap = RunPipeline(std::move(bitmap));
+  ConversionJob.outputPath = BuildOutputPath();
+  if (!bitmap) return Fail("an image processing step produced no image");
+  std::string reason;
+  if (!SaveBitmapReplacing(bitmap.get(), ConversionJob.formatId, ConversionJob.outputPath, ConversionJob.saveFlags,
+                           reason)) {
+    return Fail(reason);
+  }
+  return true;
+}
+
+}  // namespace vecrast

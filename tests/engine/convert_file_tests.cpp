@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "engine/convert_file.h"
+#include "engine/formats.h"
+#include "engine_test_helpers.h"
+#include "metafile/metafile.h"
+#include "settings/settings.h"
+#include "wmf_writer.h"
+
+using namespace vecrast;
+using enginetest::TempFolder;
+
+namespace {
+
+// A 2 x 1 inch picture (192 x 96 pixels at 96 per inch) with a red rectangle over its
+// top-right quarter and nothing drawn elsewhere.
+wmfw::Bytes RedQuarterMetafile() {
+  wmfw::WmfWriter w;
+  w.SetWindowOrg(0, 0).SetWindowExt(2880, 1440);
+  w.CreateBrush(0, wmfw::Rgb(255, 0, 0)).SelectObject(0);
+  w.CreatePen(5, 0, 0).SelectObject(1);  // null pen: the fill alone
+  w.Rectangle(1440, 0, 2880, 720);
+  return w.Placeable(0, 0, 2880, 1440, 1440);
+}
+
+class ConvertFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    enginetest::ResetRunRecords();
+    ConversionJob.outputFolder = out.path();
+    ConversionJob.inputPath = in.path() + "Plan.wmf";
+  }
+
+  // Skips the test when the metafile player does not draw yet, saying why.
+  bool PlayerDraws(const wmfw::Bytes& bytes) {
+    metafile::Picture picture;
+    std::string reason;
+    if (metafile::RenderPlaceableMetafile(bytes.data(), bytes.size(), picture, reason)) return true;
+    playerRefusal = reason;
+    return false;
+  }
+
+  TempFolder in;
+  TempFolder out;
+  std::string playerRefusal;
+};
+
+RGBQUAD PixelTopDown(FIBITMAP* bitmap, unsigned x, unsigned yFromTop) {
+  RGBQUAD pixel{};
+  FreeImage_GetPixelColor(bitmap, x, FreeImage_GetHeight(bitmap) - 1 - yFromTop, &pixel);
+  return pixel;
+}
+
+}  // namespace
+
+TEST_F(ConvertFileTest, WritesAJpgOfThePlaceableSizeOnWhite) {
+  const wmfw::Bytes bytes = RedQuarterMetafile();
+  ASSERT_TRUE(wmfw::WriteFile(ConversionJob.inputPath, bytes));
+  if (!PlayerDraws(bytes)) GTEST_SKIP() << "the metafile player refuses the file: " << playerRefusal;
+
+  ASSERT_TRUE(ConvertFile()) << lastFailureReason;
+  EXPECT_TRUE(lastFailureReason.empty());
+  EXPECT_EQ(ConversionJob.outputPath, out.path() + "Plan.jpg");
+  EXPECT_EQ(out.Entries(), std::vector<std::string>{"Plan.jpg"});
+  EXPECT_EQ(ConversionJob.sourceBpp, 32);
+  EXPECT_EQ(ConversionJob.targetBpp, 24) << "Auto depth for jpg";
+  EXPECT_EQ(ConversionJob.outputWidth, 192);
+  EXPECT_EQ(ConversionJob.outputHeight, 96);
+
+  Bitmap saved = Adopt(FreeImage_Load(FIF_JPEG, ConversionJob.outputPath.c_str(), 0));
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(FreeImage_GetWidth(saved.get()), 192u);
+  EXPECT_EQ(FreeImage_GetHeight(saved.get()), 96u);
+  EXPECT_EQ(FreeImage_GetBPP(saved.get()), 24u);
+  const RGBQUAD white = PixelTopDown(saved.get(), 20, 70);
+  EXPECT_GE(white.rgbRed, 245);
+  EXPECT_GE(white.rgbGreen, 245);
+  EXPECT_GE(white.rgbBlue, 245);
+  const RGBQUAD red = PixelTopDown(saved.get(), 150, 20);
+  EXPECT_GE(red.rgbRed, 240);
+  EXPECT_LE(red.rgbGreen, 15);
+  EXPECT_LE(red.rgbBlue, 15);
+}
+
+TEST_F(ConvertFileTest, EightBitJpgIsGreyscale) {
+  const wmfw::Bytes bytes = RedQuarterMetafile();
+  ASSERT_TRUE(wmfw::WriteFile(ConversionJob.inputPath, bytes));
+  if (!PlayerDraws(bytes)) GTEST_SKIP() << "the metafile player refuses the file: " << playerRefusal;
+  Settings.jpgBpp = 8;
+  SetUpOutputFormat();
+  ASSERT_TRUE(ConvertFile()) << lastFailureReason;
+  Bitmap saved = Adopt(FreeImage_Load(FIF_JPEG, ConversionJob.outputPath.c_str(), 0));
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(FreeImage_GetBPP(saved.get()), 8u);
+  EXPECT_EQ(FreeImage_GetColorType(saved.get()), FIC_MINISBLACK);
+}
+
+TEST_F(ConvertFileTest, UnusableInputsFailWithAReasonAndWriteNothing) {
+  wmfw::WmfWriter plain;
+  plain.Rectangle(0, 0, 10, 10);
+  const wmfw::Bytes whole = RedQuarterMetafile();
+  struct Case {
+    const char* name;
+    bool create;
+    wmfw::Bytes bytes;
+  };
+  const Case cases[] = {
+      {"missing", false, {}},
+      {"empty", true, {}},
+      {"short", true, wmfw::Bytes(10, 0xD7)},
+      {"plain metafile without the placeable header", true, plain.Plain()},
+      {"placeable header only", true, wmfw::Bytes(whole.begin(), whole.begin() + 22)},
+  };
+  for (const auto& c : cases) {
+    ConversionJob.inputPath = in.path() + "case.wmf";
+    std::remove(ConversionJob.inputPath.c_str());
+    if (c.create) {
+      ASSERT_TRUE(enginetest::WriteBytes(ConversionJob.inputPath, c.bytes));
+    }
+    EXPECT_FALSE(ConvertFile()) << c.name;
+    EXPECT_FALSE(lastFailureReason.empty()) << c.name;
+    EXPECT_TRUE(out.Entries().empty()) << c.name;
+  }
+  ConversionJob.inputPath = in.path();
+  EXPECT_FALSE(ConvertFile()) << "a folder";
+  EXPECT_NE(lastFailureReason.find("regular"), std::string::npos) << lastFailureReason;
+}
+
+TEST_F(ConvertFileTest, FifoInputIsRefusedWithoutBlocking) {
+  ConversionJob.inputPath = in.path() + "pipe.wmf";
+  ASSERT_EQ(mkfifo(ConversionJob.inputPath.c_str(), 0600), 0);
+  EXPECT_FALSE(ConvertFile());
+  EXPECT_NE(lastFailureReason.find("regular"), std::string::npos) << lastFailureReason;
+}
+
+TEST_F(ConvertFileTest, MissingOutputFolderLeavesNothingBehind) {
+  const wmfw::Bytes bytes = RedQuarterMetafile();
+  ASSERT_TRUE(wmfw::WriteFile(ConversionJob.inputPath, bytes));
+  if (!PlayerDraws(bytes)) GTEST_SKIP() << "the metafile player refuses the file: " << playerRefusal;
+  ConversionJob.outputFolder = out.path() + "missing/";
+  EXPECT_FALSE(ConvertFile());
+  EXPECT_FALSE(lastFailureReason.empty());
+  EXPECT_TRUE(out.Entries().empty());
+}
+
+TEST_F(ConvertFileTest, UnsavableDepthFailsAndKeepsTheOldFile) {
+  const wmfw::Bytes bytes = RedQuarterMetafile();
+  ASSERT_TRUE(wmfw::WriteFile(ConversionJob.inputPath, bytes));
+  if (!PlayerDraws(bytes)) GTEST_SKIP() << "the metafile player refuses the file: " << playerRefusal;
+  ASSERT_TRUE(enginetest::WriteBytes(out.path() + "Plan.jpg", {'o', 'l', 'd'}));
+  ConversionJob.autoBpp = 0;
+  ConversionJob.targetBpp = 32;  // JPEG takes 8 or 24 bits only
+  EXPECT_FALSE(ConvertFile());
+  EXPECT_EQ(out.Entries(), std::vector<std::string>{"Plan.jpg"});
+  struct stat info {};
+  ASSERT_EQ(stat((out.path() + "Plan.jpg").c_str(), &info), 0);
+  EXPECT_EQ(info.st_size, 3);
+}

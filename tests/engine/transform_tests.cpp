@@ -1,0 +1,244 @@
+// Rotation, resize, flips, colour adjustment, greyscale and threshold: the step contract
+// and the sizes, depths and pixels each step gives.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+#include "engine/pipeline.h"
+#include "pipeline_test_images.h"
+#include "settings/settings.h"
+
+namespace vecrast {
+namespace {
+
+using testing::FilledImage;
+using testing::Height;
+using testing::PixelAt;
+using testing::Width;
+
+class TransformTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    saved = Settings;
+    savedJob = ConversionJob;
+    ResetSettings(true);
+  }
+  void TearDown() override {
+    Settings = saved;
+    ConversionJob = savedJob;
+  }
+  SettingsRecord saved;
+  ConversionJobRecord savedJob;
+};
+
+struct Step {
+  const char* name;
+  std::function<Bitmap(Bitmap)> run;
+  std::function<void()> switchOn;
+};
+
+const Step kSteps[] = {
+    {"rotate", RotateImage, [] { Settings.doImageRotation = 1; Settings.imageRotation = 90; }},
+    {"resize", [](Bitmap b) { return ResizeImage(std::move(b), 40, 30); },
+     [] { Settings.doImageResize = 1; Settings.imageWidth = 20; Settings.imageHeight = 10; }},
+    {"flip", FlipImage, [] { Settings.doImageFlipHorizontal = Settings.doImageFlipVertical = 1; }},
+    {"adjust", AdjustImageColors, [] { Settings.doImageColorCorrection = 1; Settings.imageInvert = 1; }},
+    {"greyscale", GreyscaleImage, [] { Settings.doImageGreyscale = 1; }},
+    {"threshold", ThresholdImage, [] { Settings.doImageThreshold = 1; Settings.imageThreshold = 9; }},
+};
+
+TEST_F(TransformTest, NullInGivesNullOut) {
+  for (const Step& step : kSteps) {
+    step.switchOn();
+    EXPECT_FALSE(step.run(nullptr)) << step.name;
+  }
+}
+
+TEST_F(TransformTest, StepThatIsOffReturnsItsInput) {
+  for (const Step& step : kSteps) {
+    Bitmap image = FilledImage(40, 30, 32, 1, 2, 3);
+    FIBITMAP* before = image.get();
+    Bitmap after = step.run(std::move(image));
+    EXPECT_EQ(after.get(), before) << step.name;
+    EXPECT_EQ(FreeImage_GetBPP(after.get()), 32u) << step.name;
+  }
+}
+
+TEST_F(TransformTest, QuarterTurnSimpleSwapsTheSidesAdvancedKeepsThem) {
+  Settings.doImageRotation = 1;
+  Settings.imageRotation = 90;
+  Bitmap simple = RotateImage(FilledImage(300, 200, 32, 9, 9, 9));
+  EXPECT_EQ(Width(simple.get()), 200);
+  EXPECT_EQ(Height(simple.get()), 300);
+  Settings.imageRotationType = 1;
+  Bitmap advanced = RotateImage(FilledImage(300, 200, 32, 9, 9, 9));
+  EXPECT_EQ(Width(advanced.get()), 300);
+  EXPECT_EQ(Height(advanced.get()), 200);
+  EXPECT_EQ(PixelAt(advanced.get(), 150, 100).red, 9);
+}
+
+TEST_F(TransformTest, SimpleRotationFillsTheCornersWithTheBackColour) {
+  Settings.doImageRotation = 1;
+  Settings.imageRotation = 45;
+  Settings.imageRotationBackColor = "00FF00";
+  Bitmap turned = RotateImage(FilledImage(100, 100, 24, 255, 255, 255));
+  ASSERT_TRUE(turned);
+  EXPECT_GT(Width(turned.get()), 140);
+  EXPECT_EQ(PixelAt(turned.get(), 1, 1), (RgbaColor{0, 255, 0, 255}));
+  EXPECT_EQ(PixelAt(turned.get(), Width(turned.get()) / 2, Height(turned.get()) / 2),
+            (RgbaColor{255, 255, 255, 255}));
+}
+
+TEST_F(TransformTest, AnglesOutsideOneTo359LeaveTheImageAndItsDepth) {
+  Settings.doImageRotation = 1;
+  for (const int angle : {0, 360, -90, 400}) {
+    Settings.imageRotation = angle;
+    Bitmap grey = Adopt(FreeImage_ConvertToGreyscale(FilledImage(30, 20, 24, 5, 5, 5).get()));
+    FIBITMAP* before = grey.get();
+    Bitmap after = RotateImage(std::move(grey));
+    EXPECT_EQ(after.get(), before) << angle;
+    EXPECT_EQ(FreeImage_GetBPP(after.get()), 8u) << angle;
+  }
+}
+
+TEST_F(TransformTest, RotationBringsLowDepthsTo24Bits) {
+  Settings.doImageRotation = 1;
+  Settings.imageRotation = 90;
+  Bitmap grey = Adopt(FreeImage_ConvertToGreyscale(FilledImage(30, 20, 24, 5, 5, 5).get()));
+  Bitmap turned = RotateImage(std::move(grey));
+  EXPECT_EQ(FreeImage_GetBPP(turned.get()), 24u);
+  EXPECT_EQ(Width(turned.get()), 20);
+}
+
+struct ResizeCase {
+  int width, height;                      // image
+  int targetWidth, widthUnit, targetHeight, heightUnit;
+  int keepAspect, type;
+  int expectedWidth, expectedHeight;
+};
+
+TEST_F(TransformTest, ResizeSizesAndRounding) {
+  const ResizeCase cases[] = {
+      {301, 201, 50, 1, 50, 1, 0, 0, 150, 100},   // 150.5 and 100.5 round to even
+      {303, 203, 50, 1, 50, 1, 0, 0, 152, 102},   // 151.5 and 101.5 too
+      {150, 150, 7, 1, 7, 1, 0, 0, 10, 10},       // 10.5 exactly, not 10.500000000000002
+      {400, 300, 800, 0, 100, 0, 1, 0, 800, 600}, // landscape: only the width counts
+      {300, 400, 100, 0, 800, 0, 1, 0, 600, 800}, // portrait: only the height counts
+      {333, 100, 100, 0, 1, 0, 1, 0, 100, 30},    // 100 / 3.33 = 30.03
+      {400, 300, 1000, 0, 1000, 0, 0, 1, 400, 300},  // large images only: small one stays
+      {1200, 300, 1000, 0, 1000, 0, 0, 1, 1000, 1000},
+      {400, 300, 0, 0, 100, 0, 0, 0, 400, 300},   // a target of 0 leaves the image
+      {400, 300, 100, 2, 100, 0, 0, 0, 400, 300}, // an unknown unit gives 0
+      {10000, 1, 100, 0, 100, 0, 1, 0, 100, 1},   // a sliver keeps one pixel
+  };
+  Settings.doImageResize = 1;
+  for (const ResizeCase& c : cases) {
+    Settings.imageWidth = c.targetWidth;
+    Settings.imageWidthUnit = static_cast<int8_t>(c.widthUnit);
+    Settings.imageHeight = c.targetHeight;
+    Settings.imageHeightUnit = static_cast<int8_t>(c.heightUnit);
+    Settings.keepAspectRatio = static_cast<int8_t>(c.keepAspect);
+    Settings.imageResizeType = static_cast<int8_t>(c.type);
+    Bitmap resized = ResizeImage(FilledImage(c.width, c.height, 24, 0, 0, 0), c.width, c.height);
+    ASSERT_TRUE(resized) << c.width << "x" << c.height;
+    EXPECT_EQ(Width(resized.get()), c.expectedWidth) << c.width << "x" << c.height;
+    EXPECT_EQ(Height(resized.get()), c.expectedHeight) << c.width << "x" << c.height;
+    EXPECT_EQ(ConversionJob.outputWidth, c.expectedWidth);
+    EXPECT_EQ(ConversionJob.outputHeight, c.expectedHeight);
+  }
+}
+
+TEST_F(TransformTest, EveryFilterGivesTheTargetSize) {
+  Settings.doImageResize = 1;
+  Settings.imageWidth = 37;
+  Settings.imageHeight = 23;
+  for (const int algorithm : {0, 1, 2, 3, 4, 5, 99, -1}) {
+    Settings.imageResizeAlgorithm = static_cast<int8_t>(algorithm);
+    Bitmap resized = ResizeImage(FilledImage(80, 60, 24, 200, 100, 50), 80, 60);
+    ASSERT_TRUE(resized) << algorithm;
+    EXPECT_EQ(Width(resized.get()), 37) << algorithm;
+    EXPECT_EQ(Height(resized.get()), 23) << algorithm;
+    EXPECT_NEAR(PixelAt(resized.get(), 18, 11).red, 200, 1) << algorithm;
+  }
+}
+
+TEST_F(TransformTest, ResizeRecordsTheOutputSizeEvenWhenOff) {
+  Bitmap image = ResizeImage(FilledImage(64, 48, 24, 0, 0, 0), 64, 48);
+  EXPECT_EQ(ConversionJob.outputWidth, 64);
+  EXPECT_EQ(ConversionJob.outputHeight, 48);
+  EXPECT_FALSE(ResizeImage(nullptr, 0, 0));
+  EXPECT_EQ(ConversionJob.outputWidth, 0);
+}
+
+TEST_F(TransformTest, ResizeBeyondAnySaneSizeFailsTheFile) {
+  Settings.doImageResize = 1;
+  Settings.imageWidth = 100000;
+  Settings.imageHeight = 100000;
+  EXPECT_FALSE(ResizeImage(FilledImage(10, 10, 24, 0, 0, 0), 10, 10));
+}
+
+bool SamePixels(FIBITMAP* a, FIBITMAP* b) {
+  for (int y = 0; y < Height(a); ++y)
+    if (std::memcmp(FreeImage_GetScanLine(a, y), FreeImage_GetScanLine(b, y), FreeImage_GetLine(a)))
+      return false;
+  return true;
+}
+
+TEST_F(TransformTest, FlipsMirrorAndTwiceGiveTheOriginal) {
+  Bitmap image = FilledImage(5, 4, 24, 0, 0, 0);
+  testing::SetPixel(image.get(), 0, 0, {255, 0, 0, 255});
+  Bitmap original = Adopt(FreeImage_Clone(image.get()));
+  Settings.doImageFlipHorizontal = 1;
+  image = FlipImage(std::move(image));
+  EXPECT_EQ(PixelAt(image.get(), 4, 0).red, 255);
+  image = FlipImage(std::move(image));
+  EXPECT_TRUE(SamePixels(image.get(), original.get()));
+
+  Settings.doImageFlipVertical = 1;  // both, horizontal then vertical
+  image = FlipImage(std::move(image));
+  EXPECT_EQ(PixelAt(image.get(), 4, 3).red, 255);
+  image = FlipImage(std::move(image));
+  EXPECT_TRUE(SamePixels(image.get(), original.get()));
+}
+
+TEST_F(TransformTest, AdjustmentOnAKnownColour) {
+  Settings.doImageColorCorrection = 1;
+  Settings.imageInvert = 1;
+  Bitmap inverted = AdjustImageColors(FilledImage(4, 4, 24, 10, 20, 30));
+  EXPECT_EQ(PixelAt(inverted.get(), 1, 1), (RgbaColor{245, 235, 225, 255}));
+  Settings.imageInvert = 0;
+  Settings.imageBrightness = 50;
+  Bitmap brighter = AdjustImageColors(FilledImage(4, 4, 24, 100, 100, 100));
+  EXPECT_EQ(PixelAt(brighter.get(), 1, 1), (RgbaColor{150, 150, 150, 255}));
+  // A 1-bit image is brought to 24 bits first.
+  Bitmap bilevel = Adopt(FreeImage_Threshold(FilledImage(4, 4, 24, 0, 0, 0).get(), 128));
+  EXPECT_EQ(FreeImage_GetBPP(AdjustImageColors(std::move(bilevel)).get()), 24u);
+}
+
+TEST_F(TransformTest, GreyscaleGives8BitsThresholdOneBit) {
+  Settings.doImageGreyscale = 1;
+  Bitmap grey = GreyscaleImage(FilledImage(8, 8, 32, 0, 0, 255));
+  EXPECT_EQ(FreeImage_GetBPP(grey.get()), 8u);
+  Settings.doImageThreshold = 1;
+  Settings.imageThreshold = 128;
+  Bitmap both = ThresholdImage(GreyscaleImage(FilledImage(8, 8, 24, 255, 255, 255)));
+  EXPECT_EQ(FreeImage_GetBPP(both.get()), 1u);
+}
+
+// The level is a byte: 300 acts as 44, so grey 40 turns black and grey 50 white.
+TEST_F(TransformTest, ThresholdOf300ActsAs44) {
+  Settings.doImageThreshold = 1;
+  Settings.imageThreshold = 300;
+  for (const auto& [grey, white] : {std::pair{40, false}, std::pair{50, true}}) {
+    const auto level = static_cast<std::uint8_t>(grey);
+    Bitmap bilevel = ThresholdImage(FilledImage(8, 8, 24, level, level, level));
+    ASSERT_EQ(FreeImage_GetBPP(bilevel.get()), 1u);
+    BYTE index = 0;
+    ASSERT_TRUE(FreeImage_GetPixelIndex(bilevel.get(), 3, 3, &index));
+    EXPECT_EQ(index != 0, white) << grey;
+  }
+}
+
+}  // namespace
+}  // namespace vecrast
