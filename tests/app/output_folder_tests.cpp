@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/input_queue.h"
 #include "app/output_folder.h"
 
 namespace vecrast {
@@ -23,6 +24,15 @@ TEST(OutputFolder, WithoutAnOutputOptionTheFileGoesBesideTheInput) {
   EXPECT_EQ(FolderBesideInput("sub/a.wmf"), current + "sub/");
   EXPECT_EQ(FolderBesideInput("a.wmf"), current);
   EXPECT_EQ(FolderBesideInput("../a.wmf"), current + "../");
+}
+
+TEST(RelativeSubfolder, RemovesTheBaseFromTheFolderPart) {
+  EXPECT_EQ(RelativeSubfolder("/in/sub/a.wmf", "/in/"), "sub/");
+  EXPECT_EQ(RelativeSubfolder("/in/sub/a.wmf", ""), "");
+  EXPECT_EQ(RelativeSubfolder("", "/in/"), "");
+  EXPECT_EQ(RelativeSubfolder("/other/a.wmf", "/in/"), "");
+  EXPECT_EQ(RelativeSubfolder("/in/a.wmf", "/in/"), "");
+  EXPECT_EQ(RelativeSubfolder("/In/sub/a.wmf", "/in/"), "") << "letter case counts";
 }
 
 }  // namespace
