@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Times the command-line conversion of the vecrast binary: bench/cli_conversion.sh BUILD_FOLDER.
 # For each generated metafile: the median wall time of RUNS conversions (whole process, one
-# file each), the peak resident memory, and, where ImageMagick's convert is installed, its
-# median on the same file and the ratio.
+# file each), the CPU time per run (user + system, from perf when installed: on a busy
+# machine it is the steadier figure), the peak resident memory, and, where ImageMagick's
+# convert is installed, its median on the same file and the ratio of the wall times.
 set -euo pipefail
 
 build=${1:-build}
@@ -32,14 +33,21 @@ wall_ms() {
   echo $(( (end - start) / 1000 ))  | awk '{ printf "%.2f\n", $1 / 1000 }'
 }
 
+# Mean CPU milliseconds (task clock) of RUNS runs of one command; "-" without perf.
+cpu_ms() {
+  if ! command -v perf >/dev/null 2>&1; then echo "-"; return; fi
+  perf stat -x, -e task-clock -r "$runs" "$@" 2>&1 >/dev/null | awk -F, '/task-clock/ { printf "%.2f\n", $1; found = 1 } END { if (!found) print "-" }'
+}
+
 have_convert=0
 if command -v convert >/dev/null 2>&1; then have_convert=1; fi
 
-printf '%-8s %12s %10s %14s %8s\n' file "vecrast ms" "peak KiB" "convert ms" ratio
+printf '%-8s %12s %12s %10s %14s %8s\n' file "vecrast ms" "CPU ms" "peak KiB" "convert ms" ratio
 for file in "$work"/in/*.wmf; do
   name=$(basename "$file" .wmf)
   export XDG_RUNTIME_DIR="$work/runtime"
   times=$(for _ in $(seq "$runs"); do wall_ms "$binary" -q -i "$file" -o "$work/out/"; done | median)
+  cpu=$(cpu_ms "$binary" -q -i "$file" -o "$work/out/")
   peak=$(/usr/bin/time -f %M "$binary" -q -i "$file" -o "$work/out/" 2>&1 >/dev/null | tail -1)
   if [ ! -s "$work/out/$name.jpg" ]; then times="failed"; fi
   im="-"
@@ -52,6 +60,6 @@ for file in "$work"/in/*.wmf; do
       im="n/a"
     fi
   fi
-  printf '%-8s %12s %10s %14s %8s\n' "$name" "$times" "$peak" "$im" "$ratio"
+  printf '%-8s %12s %12s %10s %14s %8s\n' "$name" "$times" "$cpu" "$peak" "$im" "$ratio"
 done
 echo "(median of $runs runs per file; ratio = convert time / vecrast time)"
