@@ -29,7 +29,11 @@ pipeline_section() {
 }
 
 # --- Command-line conversion ---------------------------------------------------------------
-# (conversion timings of the vecrast binary go here)
+cli_conversion_section() {
+  section "command-line conversion"
+  "$root/bench/cli_conversion.sh" "$build"
+}
 
 player_section
 pipeline_section
+cli_conversion_section
