@@ -31,12 +31,16 @@ pipeline_section() {
     echo "pipeline_bench not built"
     return 0
   fi
-  "$build/bench/pipeline_bench" --benchmark_repetitions="${PIPELINE_REPEAT:-5}" \
+  "$build/bench/pipeline_bench" --benchmark_color=false --benchmark_repetitions="${PIPELINE_REPEAT:-5}" \
     --benchmark_report_aggregates_only=true 2>/dev/null | grep -E '^Benchmark|_median'
 }
 
 # --- Command-line conversion ---------------------------------------------------------------
-# (conversion timings of the vecrast binary go here)
+cli_conversion_section() {
+  section "command-line conversion"
+  "$root/bench/cli_conversion.sh" "$build"
+}
 
 player_section
 pipeline_section
+cli_conversion_section
