@@ -22,6 +22,12 @@ player_section() {
   "$build/bench/player_bench" --corpus "$corpus" --repeat "${PLAYER_REPEAT:-5}"
 }
 
+# --- Image pipeline steps ------------------------------------------------------------------
+pipeline_section() {
+  section "image pipeline steps (2000 x 1500 picture)"
+  "$build/bench/pipeline_bench" --benchmark_color=false 2>/dev/null | sed -n '/^Benchmark/,$p'
+}
+
 # --- Command-line conversion ---------------------------------------------------------------
 cli_conversion_section() {
   section "command-line conversion"
@@ -29,4 +35,5 @@ cli_conversion_section() {
 }
 
 player_section
+pipeline_section
 cli_conversion_section

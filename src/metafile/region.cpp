@@ -1,7 +1,6 @@
 #include "metafile/region.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace metafile {
 
@@ -27,20 +26,35 @@ void Subtract(const IntRect& r, const IntRect& cut, std::vector<IntRect>& out) {
 
 }  // namespace
 
-IntRect Region::Bounds() const {
-  if (rects_.empty()) return {};
-  IntRect b{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-  for (const IntRect& r : rects_) {
-    b.left = std::min(b.left, r.left);
-    b.top = std::min(b.top, r.top);
-    b.right = std::max(b.right, r.right);
-    b.bottom = std::max(b.bottom, r.bottom);
+void Region::Push(const IntRect& rect) {
+  if (rects_.empty()) {
+    bounds_ = rect;
+  } else {
+    bounds_ = {std::min(bounds_.left, rect.left), std::min(bounds_.top, rect.top),
+               std::max(bounds_.right, rect.right), std::max(bounds_.bottom, rect.bottom)};
   }
-  return b;
+  rects_.push_back(rect);
+}
+
+void Region::RecomputeBounds() {
+  std::vector<IntRect> rects;
+  rects.swap(rects_);
+  bounds_ = {};
+  for (const IntRect& r : rects) Push(r);
+}
+
+void Region::AddDisjoint(const IntRect& rect) {
+  if (!rect.Empty() && rects_.size() < kMaxRects) Push(rect);
 }
 
 void Region::Add(const IntRect& rect) {
   if (rect.Empty() || rects_.size() >= kMaxRects) return;
+  // Scans arrive top to bottom: a rectangle below (or beside) everything so far needs no
+  // overlap search.
+  if (rects_.empty() || Intersect(bounds_, rect).Empty()) {
+    Push(rect);
+    return;
+  }
   std::vector<IntRect> pieces{rect};
   for (const IntRect& existing : rects_) {
     if (Intersect(existing, rect).Empty()) continue;
@@ -51,7 +65,7 @@ void Region::Add(const IntRect& rect) {
   }
   for (const IntRect& p : pieces) {
     if (rects_.size() >= kMaxRects) break;
-    rects_.push_back(p);
+    Push(p);
   }
 }
 
@@ -62,6 +76,7 @@ void Region::IntersectWith(const IntRect& rect) {
     if (!i.Empty()) kept.push_back(i);
   }
   rects_.swap(kept);
+  RecomputeBounds();
 }
 
 void Region::Exclude(const IntRect& rect) {
@@ -70,6 +85,7 @@ void Region::Exclude(const IntRect& rect) {
   for (const IntRect& r : rects_) Subtract(r, rect, kept);
   if (kept.size() > kMaxRects) return;  // too fragmented: keep the coarser region
   rects_.swap(kept);
+  RecomputeBounds();
 }
 
 void Region::Offset(int dx, int dy) {
@@ -79,6 +95,7 @@ void Region::Offset(int dx, int dy) {
     r.top += dy;
     r.bottom += dy;
   }
+  RecomputeBounds();
 }
 
 bool Region::Contains(int x, int y) const {

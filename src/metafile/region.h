@@ -20,24 +20,30 @@ IntRect Intersect(const IntRect& a, const IntRect& b);
 
 class Region {
  public:
-  static constexpr size_t kMaxRects = 8192;
+  static constexpr size_t kMaxRects = 2048;
 
   Region() = default;
-  explicit Region(const IntRect& rect) { if (!rect.Empty()) rects_.push_back(rect); }
+  explicit Region(const IntRect& rect) { AddDisjoint(rect); }
 
   const std::vector<IntRect>& Rects() const { return rects_; }
   bool Empty() const { return rects_.empty(); }
-  IntRect Bounds() const;
+  IntRect Bounds() const { return bounds_; }
 
   // Adds a rectangle, keeping the list disjoint (the overlap already present is not added twice).
   void Add(const IntRect& rect);
+  // Adds a rectangle known not to overlap the region (a monotonic mapping of a disjoint list).
+  void AddDisjoint(const IntRect& rect);
   void IntersectWith(const IntRect& rect);
   void Exclude(const IntRect& rect);
   void Offset(int dx, int dy);
   bool Contains(int x, int y) const;
 
  private:
+  void Push(const IntRect& rect);
+  void RecomputeBounds();
+
   std::vector<IntRect> rects_;
+  IntRect bounds_;
 };
 
 }  // namespace metafile
