@@ -25,7 +25,7 @@ void PrintBanner() {
 
 bool RunEarlySwitch(const std::string& key, int& exitStatus) {
   if (key == "-U" || key == "-T") {
-    PrintErrorLine("Error: The " + key.substr(1) + " mode belongs to the windowed program, which is not part of this build");
+    PrintErrorLine("Error: " + key + " is a mode of the windowed program, which is not part of this build");
     exitStatus = 1;
     return true;
   }

@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "cli_fixture.h"
 #include "engine/keywords.h"
 
@@ -53,6 +56,24 @@ TEST_F(CliConversion, RelativeInputWithoutOutputFolderLandsBesideItToo) {
   const RunResult run = box_.Run({"-q", "--input=in/pic.wmf"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(FileExists(box_.In() + "pic.jpg"));
+}
+
+TEST_F(CliConversion, RelativeOutputFolderLiesBelowTheProgramFolder) {
+  const std::string programFolder = std::filesystem::path(VECRAST_BINARY).parent_path().string() + "/";
+  char pattern[] = "e2e-out-XXXXXX";
+  const std::string full = programFolder + pattern;
+  std::vector<char> writable(full.begin(), full.end());
+  writable.push_back('\0');
+  ASSERT_NE(mkdtemp(writable.data()), nullptr);
+  const std::string folder = writable.data();
+  const std::string name = folder.substr(programFolder.size());
+  for (const std::string& option : {name, "./" + name + "/"}) {
+    const RunResult run = box_.Run({"-q", "-i", input_, "-o", option});
+    EXPECT_EQ(run.status, 0) << option << ": " << run.err;
+    EXPECT_TRUE(FileExists(folder + "/pic.jpg")) << option;
+    std::filesystem::remove(folder + "/pic.jpg");
+  }
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(CliConversion, QuietRunPrintsNothing) {
