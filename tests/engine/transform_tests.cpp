@@ -326,6 +326,18 @@ TEST_F(TransformTest, AdjustmentMatchesTheLibrary) {
   }
 }
 
+TEST_F(TransformTest, HorizontalFlipMatchesTheLibrary) {
+  Settings.doImageFlipHorizontal = 1;
+  for (const unsigned bpp : {8u, 24u, 32u}) {
+    Bitmap picture = bpp == 8 ? Adopt(FreeImage_ConvertToGreyscale(NoisePicture(24).get()))
+                              : NoisePicture(bpp);
+    Bitmap expected = Adopt(FreeImage_Clone(picture.get()));
+    FreeImage_FlipHorizontal(expected.get());
+    Bitmap flipped = FlipImage(std::move(picture));
+    EXPECT_TRUE(SamePixels(flipped.get(), expected.get())) << bpp;
+  }
+}
+
 // The steps' own grey and black-and-white conversions match the library's pixel for pixel.
 TEST_F(TransformTest, GreyAndThresholdMatchTheLibrary) {
   Settings.doImageGreyscale = 1;
