@@ -300,7 +300,7 @@ TEST(PatternBrushes, DibPatternTilesFromTheCanvasOrigin) {
   WmfWriter w;
   w.DibCreatePatternBrush(5, 0, PackedDib(Spec(24, {{kRed, kBlue}, {kBlue, kRed}}))).SelectObject(0);
   w.CreatePen(5, 0, 0).SelectObject(1);
-  w.Rectangle(11, 11, 16, 16);
+  w.Rectangle(11, 11, 15, 15);  // without a pen: 11..14 on both axes
   const auto p = Draw(w);
   EXPECT_EQ(At(p, 11, 11), kRed);  // canvas (11, 11) takes pattern pixel (1, 1)
   EXPECT_EQ(At(p, 12, 11), kBlue);
