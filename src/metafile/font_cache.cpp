@@ -363,6 +363,18 @@ class FontStore {
 
 }  // namespace
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define METAFILE_FONTS_UNDER_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(METAFILE_FONTS_UNDER_ASAN)
+// fontconfig keeps a block of its configuration for the life of the process; sanitizer
+// builds tell LeakSanitizer to leave it alone. Weak, so that another part of a program may
+// say the same.
+extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+#endif
+
 std::mutex& FontLock() {
   static std::mutex lock;
   return lock;
