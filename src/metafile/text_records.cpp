@@ -193,8 +193,9 @@ void DrawText(Player& p, const TextCall& call) {
     const int sign = (p.dc.textAlign & kTaHorizontalMask) == kTaRight ? -1
                      : (p.dc.textAlign & kTaHorizontalMask) == kTaCenter ? 0 : 1;
     const double along = sign * layout.width;
-    p.dc.position.x += int(std::lround(along * frame.cs / t.scaleX));
-    p.dc.position.y += int(std::lround(-along * frame.sn / t.scaleY));
+    const double down = layout.endRise;
+    p.dc.position.x += int(std::lround((along * frame.cs + down * frame.sn) / t.scaleX));
+    p.dc.position.y += int(std::lround((-along * frame.sn + down * frame.cs) / t.scaleY));
   }
 }
 

@@ -98,6 +98,16 @@ TEST(TextLayout, DxAccumulatesBeforeRounding) {
   EXPECT_EQ(layout.width, 4);
 }
 
+TEST(TextLayout, DyPairsRaiseTheFollowingCharacters) {
+  metafile::TextSpacing spacing;
+  spacing.dx = {10, 10};
+  spacing.dy = {-4, -4};
+  const auto layout = metafile::LayOutText({7, 7}, {}, spacing);
+  EXPECT_EQ(layout.rise, (std::vector<int>{0, -4}));
+  EXPECT_EQ(layout.endRise, -8);
+  EXPECT_EQ(layout.width, 20);
+}
+
 TEST(TextLayout, CharExtraAndJustificationAddToAdvances) {
   metafile::TextSpacing spacing;
   spacing.charExtra = 1;
