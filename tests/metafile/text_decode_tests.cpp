@@ -138,10 +138,11 @@ TEST(TextBlend, CoverageLevelsStepTowardsTheTextColour) {
   using metafile::BlendTextChannel;
   EXPECT_EQ(BlendTextChannel(255, 0, 0), 255);
   EXPECT_EQ(BlendTextChannel(255, 0, 16), 0);
-  EXPECT_EQ(BlendTextChannel(255, 0, 15), 0);
-  EXPECT_EQ(BlendTextChannel(255, 0, 1), 0xF0);
-  EXPECT_EQ(BlendTextChannel(255, 0, 8), 0xB2);
-  EXPECT_EQ(BlendTextChannel(0, 255, 8), 255 - 0xB2);  // light text on black mirrors it
+  EXPECT_EQ(BlendTextChannel(255, 0, 15), 0x4D);
+  EXPECT_EQ(BlendTextChannel(255, 0, 1), 0xF8);
+  EXPECT_EQ(BlendTextChannel(255, 0, 8), 0xBD);
+  EXPECT_EQ(BlendTextChannel(0, 255, 8), 255 - 0xBD);  // light text on black mirrors it
+  EXPECT_EQ(BlendTextChannel(128, 0, 8), 0xBD * 128 / 255);  // the step scales with the distance
   EXPECT_EQ(BlendTextChannel(100, 100, 8), 100);
 }
 
