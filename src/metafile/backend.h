@@ -30,12 +30,27 @@ struct Polyline {
   bool closed = false;
 };
 
+// A figure given pixel by pixel: the rows it covers (outline included) and its one-pixel
+// outline. Figures GDI rasterises with an integer algorithm of their own (ellipses) come
+// with this besides their polygon, which then only serves wide pens.
+struct PixelRow {
+  int y = 0;
+  int left = 0;   // inclusive
+  int right = 0;  // inclusive
+};
+struct PixelFigure {
+  std::vector<PixelRow> rows;
+  std::vector<std::pair<int, int>> outline;
+  bool Empty() const { return rows.empty(); }
+};
+
 // A figure as GDI paints it: the interior with the brush, then the outline with the pen.
 // Either part may be empty.
 struct Shape {
   std::vector<std::vector<DevicePoint>> fill;  // closed polygons, filled by the style's fill mode
   std::vector<Polyline> outline;
   bool fillWithBrush = true;  // false: the fill is skipped (null brush)
+  PixelFigure pixels;         // when not empty: the exact fill and one-pixel outline
 };
 
 class Backend {
@@ -51,8 +66,12 @@ class Backend {
   virtual void InvertRegion(const Region& region, const DrawStyle& style) = 0;
   // Paints a coverage mask (text glyphs) in one colour.
   virtual void PaintCoverage(const CoverageMask& mask, ColorRef color, const DrawStyle& style) = 0;
-  // Direct pixel access for raster records; null when the back end does not paint pixels.
+  // Direct pixel access for raster records; null when the back end does not paint pixels
+  // or its work budget is spent.
   virtual Canvas* RasterCanvas() { return nullptr; }
+  // Work done directly on the canvas is paid for here first, by the canvas area it
+  // touches; false means the budget is spent and the work must be skipped.
+  virtual bool Charge(const IntRect&) { return true; }
 };
 
 // The paint source for a brush under a DC's colours and background mode.

@@ -38,6 +38,10 @@ bool LineStyler::Next() {
 
 namespace {
 
+int64_t FloorDiv(int64_t a, int64_t b) {  // b > 0
+  return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
 void Mark(CoverageMask& mask, int x, int y) {
   const IntRect& b = mask.bounds;
   if (x < b.left || x >= b.right || y < b.top || y >= b.bottom) return;
@@ -72,9 +76,9 @@ void DrawCosmeticSegment(int x0, int y0, int x1, int y1, LineStyler& styler, Cov
   }
   styler.Skip(first);
   for (int64_t i = first; i <= last; ++i) {
-    // Nearest pixel to the ideal line on the minor axis, halves rounded towards the end.
-    const int64_t num = i * dMinor;
-    const int64_t minorOffset = num >= 0 ? (2 * num + steps) / (2 * steps) : -((-2 * num + steps - 1) / (2 * steps));
+    // Nearest pixel to the ideal line on the minor axis; an exact half goes to the smaller
+    // coordinate, which matches GDI's lines best.
+    const int64_t minorOffset = -FloorDiv(steps - 2 * i * dMinor, 2 * steps);
     const int major = int(majorStart + majorStep * i);
     const int minor = int(minorStart + minorOffset);
     const int x = xMajor ? major : minor;

@@ -1,5 +1,7 @@
 #include "metafile/raster_backend.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "metafile/dc_state.h"
@@ -42,10 +44,22 @@ IntRect ClipBounds(const Canvas& canvas, const DrawStyle& style) {
   return style.clip ? Intersect(style.clip->Bounds(), canvas.Bounds()) : canvas.Bounds();
 }
 
+int64_t Area(const IntRect& r) { return r.Empty() ? 0 : int64_t(r.right - r.left) * (r.bottom - r.top); }
+
 }  // namespace
+
+RasterBackend::RasterBackend(Canvas& canvas)
+    : canvas_(canvas), budget_(std::max(kMinBudget, kBudgetCanvases * Area(canvas.Bounds()))) {}
+
+bool RasterBackend::Spend(const IntRect& area) {
+  if (budget_ < 0) return false;
+  budget_ -= std::max<int64_t>(1, Area(Intersect(area, canvas_.Bounds())));
+  return budget_ >= 0;
+}
 
 void RasterBackend::DrawShape(const Shape& shape, const DrawStyle& style) {
   const IntRect bounds = ShapeBounds(shape, style.penWidth, ClipBounds(canvas_, style));
+  if (!Spend(bounds)) return;
   ShapeMasks masks;
   if (!RasteriseShape(shape, style, bounds, masks)) return;
   if (masks.hasFill) Composite(canvas_, masks.fill, BrushSource(style.brush, style), style.rop2, style.clip);
@@ -58,6 +72,7 @@ void RasterBackend::DrawShape(const Shape& shape, const DrawStyle& style) {
 }
 
 void RasterBackend::SetPixel(int x, int y, ColorRef color, const DrawStyle& style) {
+  if (!Spend({x, y, x + 1, y + 1})) return;
   CoverageMask mask;
   mask.bounds = {x, y, x + 1, y + 1};
   Composite(canvas_, mask, PaintSource::Solid(ColorRefToRgb(color)), kR2CopyPen, style.clip);
@@ -67,6 +82,7 @@ void RasterBackend::FloodFill(int x, int y, ColorRef color, bool surface, const 
   const IntRect area = ClipBounds(canvas_, style);
   if (x < area.left || x >= area.right || y < area.top || y >= area.bottom) return;
   if (style.clip && !style.clip->Contains(x, y)) return;
+  if (!Spend(area)) return;
   const uint32_t target = ColorRefToRgb(color);
   auto inside = [&](int px, int py) {
     const bool same = (canvas_.Pixel(px, py) & 0xFFFFFF) == target;
@@ -106,6 +122,7 @@ void RasterBackend::FloodFill(int x, int y, ColorRef color, bool surface, const 
 void RasterBackend::FillRegion(const Region& region, const Brush& brush, const DrawStyle& style) {
   const PaintSource source = BrushSource(brush, style);
   for (const IntRect& r : region.Rects()) {
+    if (!Spend(r)) return;
     CoverageMask mask;
     mask.bounds = r;
     Composite(canvas_, mask, source, style.rop2, style.clip);
@@ -114,6 +131,7 @@ void RasterBackend::FillRegion(const Region& region, const Brush& brush, const D
 
 void RasterBackend::InvertRegion(const Region& region, const DrawStyle& style) {
   for (const IntRect& r : region.Rects()) {
+    if (!Spend(r)) return;
     CoverageMask mask;
     mask.bounds = r;
     Composite(canvas_, mask, PaintSource::Solid(0), kR2Not, style.clip);
@@ -121,6 +139,7 @@ void RasterBackend::InvertRegion(const Region& region, const DrawStyle& style) {
 }
 
 void RasterBackend::PaintCoverage(const CoverageMask& mask, ColorRef color, const DrawStyle& style) {
+  if (!Spend(mask.bounds)) return;
   Composite(canvas_, mask, PaintSource::Solid(ColorRefToRgb(color)), style.rop2, style.clip);
 }
 

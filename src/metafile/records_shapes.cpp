@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "metafile/ellipse_pixels.h"
 #include "metafile/record_table.h"
 #include "metafile/shape_geometry.h"
 
@@ -108,13 +109,26 @@ void PolyPolygon(Player& p, const Record& r) {
 void Rectangle(Player& p, const Record& r) {
   if (!r.Has(4)) return p.NoteBadRecord();
   const DrawStyle style = p.Style();
-  Draw(p, RectangleShape(ReadBox(p, r, 0), InsideFrameInset(style)), style);
+  // Played back in advanced graphics mode, a rectangle includes its right and bottom
+  // edges: the frame of a one-pixel pen lies on them, and a figure without a pen fills up
+  // to, not including, them.
+  PixelBox box = ReadBox(p, r, 0);
+  ++box.right;
+  ++box.bottom;
+  Draw(p, RectangleShape(box, InsideFrameInset(style)), style);
 }
 
+bool NullPen(const DrawStyle& style) { return (style.pen.style & kPenStyleMask) == kPenNull; }
+
+// Ellipses come with GDI's own pixels; without a pen the figure is one pixel smaller.
 void Ellipse(Player& p, const Record& r) {
   if (!r.Has(4)) return p.NoteBadRecord();
   const DrawStyle style = p.Style();
-  Draw(p, EllipseShape(ReadBox(p, r, 0), InsideFrameInset(style)), style);
+  const PixelBox box = ReadBox(p, r, 0);
+  Shape shape = EllipseShape(box, InsideFrameInset(style));
+  const int shrink = NullPen(style) ? 2 : 1;
+  shape.pixels = EllipsePixels(box.left, box.top, box.right - shrink, box.bottom - shrink);
+  Draw(p, shape, style);
 }
 
 // Corner ellipse height, width, then the box.

@@ -81,8 +81,26 @@ void AddPolygon(cairo_t* cr, const std::vector<DevicePoint>& points, bool close)
   if (close && !first) cairo_close_path(cr);
 }
 
+void Mark(CoverageMask& mask, int x, int y) {
+  const IntRect& b = mask.bounds;
+  if (x < b.left || x >= b.right || y < b.top || y >= b.bottom) return;
+  mask.alpha[size_t(y - b.top) * size_t(mask.Stride()) + size_t(x - b.left)] = 255;
+}
+
 void RasteriseFill(const Shape& shape, const DrawStyle& style, CoverageMask& out) {
-  FillPolygons(shape.fill, style.polyFillMode == 2, out);
+  if (shape.pixels.Empty()) {
+    FillPolygons(shape.fill, style.polyFillMode == 2, out);
+    return;
+  }
+  const IntRect& b = out.bounds;
+  for (const PixelRow& row : shape.pixels.rows) {
+    if (row.y < b.top || row.y >= b.bottom) continue;
+    const int from = std::max(row.left, b.left);
+    const int to = std::min(row.right + 1, b.right);
+    if (from >= to) continue;
+    uint8_t* line = out.alpha.data() + size_t(row.y - b.top) * size_t(out.Stride());
+    std::fill(line + (from - b.left), line + (to - b.left), uint8_t(255));
+  }
 }
 
 void RasteriseWidePen(const Shape& shape, const DrawStyle& style, const IntRect& bounds, CoverageMask& out) {
@@ -102,6 +120,10 @@ void RasteriseWidePen(const Shape& shape, const DrawStyle& style, const IntRect&
 }
 
 void RasteriseCosmeticPen(const Shape& shape, const DrawStyle& style, ShapeMasks& masks) {
+  if (!shape.pixels.Empty()) {
+    for (const auto& [x, y] : shape.pixels.outline) Mark(masks.pen, x, y);
+    return;
+  }
   for (const Polyline& line : shape.outline) {
     if (line.points.empty()) continue;
     LineStyler styler(style.pen.style);
