@@ -93,7 +93,8 @@ void Paint(Player& p, const Span& destX, const Span& destY, const BitmapImage* i
   const DrawStyle style = p.Style();
   const IntRect visible = Intersect(DestRect(destX, destY), style.clip ? style.clip->Bounds() : canvas->Bounds());
   if (visible.Empty() || !p.backend.Charge(visible)) return;
-  // A null brush paints no pattern: pattern blits through it leave the picture alone.
+  // A null brush paints no pattern: pattern blits through it leave the picture alone, and
+  // operations that also take a source see a black pattern.
   if (style.brush.style == kBrushNull && Rop3UsesPattern(rop) && !Rop3UsesSource(rop)) return;
   const PaintSource pattern = BrushSource(style.brush, style);
   BlitRequest q;
@@ -105,7 +106,7 @@ void Paint(Player& p, const Span& destX, const Span& destY, const BitmapImage* i
   q.bottomUpSource = bottomUp;
   q.rop = rop;
   q.stretchMode = p.dc.stretchBltMode;
-  q.pattern = &pattern;
+  q.pattern = style.brush.style == kBrushNull ? nullptr : &pattern;
   q.clip = style.clip;
   Blit(*canvas, q);
 }

@@ -226,6 +226,17 @@ TEST(Stretch, ShrinkingCombinesByTheStretchMode) {
   EXPECT_TRUE(At(p, 11, 10) == kBlue || At(p, 11, 10) == kYellow);
 }
 
+TEST(Stretch, HalftoneAveragesWhenShrinking) {
+  WmfWriter w;
+  w.SetStretchBltMode(4);
+  w.DibStretchBlt(10, 10, 1, 1, 0, 0, 2, 2, kSrcCopy, PackedDib(Spec(24, {{kBlack, kWhite}, {kWhite, kBlack}})));
+  w.DibStretchBlt(20, 10, 4, 1, 0, 0, 2, 1, kSrcCopy, PackedDib(Spec(24, {{kRed, kBlue}})));  // growing: copies
+  const auto p = Draw(w);
+  EXPECT_EQ(At(p, 10, 10), 0x808080u);
+  EXPECT_EQ(At(p, 21, 10), kRed);
+  EXPECT_EQ(At(p, 22, 10), kBlue);
+}
+
 TEST(Stretch, SourceOutsideTheBitmapLeavesTheDestination) {
   WmfWriter w = GreenBackground();
   w.DibBitBlt(10, 10, 4, 4, 0, 0, kSrcCopy, PackedDib(Spec(24, {{kRed, kRed}, {kRed, kRed}})));
