@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "settings/settings.h"
+
 namespace vecrast {
 
 std::vector<std::string> inputExtensions;
@@ -133,6 +135,8 @@ void BuildInputExtensions(const std::vector<std::string>& kinds) {
     }
   }
 }
+
+void BuildInputExtensions() { BuildInputExtensions(inputKinds); }
 
 bool IsInputExtension(std::string_view extension) { return Contains(inputExtensions, extension); }
 

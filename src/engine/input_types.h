@@ -26,6 +26,8 @@ extern std::vector<std::string> inputExtensions;
 // Rebuilds inputExtensions from the given kinds: for each kind in order, every extension
 // of that kind in table order.
 void BuildInputExtensions(const std::vector<std::string>& kinds);
+// Rebuilds inputExtensions from the start-up list inputKinds.
+void BuildInputExtensions();
 
 // True when the text equals one entry of inputExtensions exactly (callers lower-case it).
 bool IsInputExtension(std::string_view extension);

@@ -101,6 +101,10 @@ TEST_F(ConvertFileTest, UnusableInputsFailWithAReasonAndWriteNothing) {
   wmfw::WmfWriter plain;
   plain.Rectangle(0, 0, 10, 10);
   const wmfw::Bytes whole = RedQuarterMetafile();
+  wmfw::Bytes emf(108, 0);
+  emf[0] = 1, emf[4] = 108, emf[40] = ' ', emf[41] = 'E', emf[42] = 'M', emf[43] = 'F';
+  wmfw::Bytes gzip(64, 0);
+  gzip[0] = 0x1F, gzip[1] = 0x8B, gzip[2] = 8;
   struct Case {
     const char* name;
     bool create;
@@ -112,6 +116,8 @@ TEST_F(ConvertFileTest, UnusableInputsFailWithAReasonAndWriteNothing) {
       {"short", true, wmfw::Bytes(10, 0xD7)},
       {"plain metafile without the placeable header", true, plain.Plain()},
       {"placeable header only", true, wmfw::Bytes(whole.begin(), whole.begin() + 22)},
+      {"enhanced metafile", true, emf},
+      {"gzip-compressed metafile", true, gzip},
   };
   for (const auto& c : cases) {
     ConversionJob.inputPath = in.path() + "case.wmf";

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "engine/input_types.h"
+#include "settings/settings.h"
 
 using namespace vecrast;
 
@@ -68,6 +69,8 @@ TEST(InputTypes, KindsKeepListOrder) {
   EXPECT_EQ(inputExtensions.size(), 48u);
   BuildInputExtensions(std::vector<std::string>{});
   EXPECT_TRUE(inputExtensions.empty());
+  BuildInputExtensions();  // from the start-up list: this program's "wmf"
+  EXPECT_EQ(inputExtensions, (std::vector<std::string>{"wmf", "wmz", "apm"}));
 }
 
 TEST(InputTypes, OpenFileFilterGroupsByDescription) {

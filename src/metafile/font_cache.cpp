@@ -1,0 +1,381 @@
+#include "metafile/font_cache.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_GASP_H
+#include FT_OUTLINE_H
+#include FT_SIZES_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <map>
+#include <strings.h>
+#include <tuple>
+#include <unordered_map>
+
+namespace metafile {
+
+namespace {
+
+// Bounds on what is kept for the process.
+constexpr size_t kMaxQueries = 2048;
+constexpr size_t kMaxSizedFonts = 96;
+constexpr size_t kMaxGlyphBytes = size_t(48) << 20;
+
+// A font file opened once, with the metrics GDI derives from its tables (font units).
+struct FaceEntry {
+  FT_Face face = nullptr;
+  bool symbolFont = false;
+  bool bold = false;  // the file's own style: what is missing is synthesised
+  bool italic = false;
+  double unitsPerEm = 1000;
+  double ascent = 800;
+  double descent = 200;
+  double averageWidth = 0;
+  double underlinePosition = -100;
+  double underlineThickness = 50;
+  double strikeoutPosition = 250;
+  double strikeoutThickness = 50;
+};
+
+using SizedKey = std::tuple<const FaceEntry*, int, long, int, bool, bool>;
+
+}  // namespace
+
+class SizedFont {
+ public:
+  FaceEntry* entry = nullptr;
+  FT_Size size = nullptr;
+  FT_Matrix matrix{0x10000, 0, 0, 0x10000};
+  bool transformed = false;
+  FT_Pos emboldenStrength = 0;  // 26.6 pixels; 0 = none
+  bool monochrome = false;      // the font asks for no grey smoothing at this size
+  FontMetrics metrics;
+  std::unordered_map<uint32_t, GlyphImage> glyphs;
+
+  ~SizedFont() {
+    if (size) FT_Done_Size(size);
+  }
+};
+
+namespace {
+
+class FontStore {
+ public:
+  static FontStore& Instance() {
+    static FontStore store;
+    return store;
+  }
+
+  SizedFont* Realize(const FontRequest& request) {
+    if (!Ready()) return nullptr;
+    const bool bold = request.weight >= 600;
+    FaceEntry* entry = FindFace(DecodeFaceName(request.faceName, request.charSet), request.weight,
+                                request.italic, request.charSet == kSymbolCharset);
+    if (!entry) return nullptr;
+    const int ppem = PixelsPerEm(*entry, request.height);
+    if (ppem < 1 || ppem > kMaxFontPixels) return nullptr;
+    long charWidth = long(ppem) * 64;
+    if (request.width > 0 && entry->averageWidth > 0) {
+      const double average = entry->averageWidth * ppem / entry->unitsPerEm;
+      const double scale = std::clamp(double(request.width) / average, 1.0 / 64, 64.0);
+      charWidth = std::max(1L, long(std::lround(ppem * 64 * scale)));
+      if (charWidth > long(kMaxFontPixels) * 64) return nullptr;
+    }
+    const bool fakeBold = bold && !entry->bold;
+    const bool fakeItalic = request.italic && !entry->italic;
+    const int escapement = ((request.escapement % 3600) + 3600) % 3600;
+    const SizedKey key{entry, ppem, charWidth, escapement, fakeBold, fakeItalic};
+    auto it = sized_.find(key);
+    if (it != sized_.end()) return it->second.get();
+    if (sized_.size() >= kMaxSizedFonts) ClearSized();
+    auto font = MakeSized(*entry, ppem, charWidth, escapement, fakeBold, fakeItalic);
+    if (!font) return nullptr;
+    SizedFont* raw = font.get();
+    sized_.emplace(key, std::move(font));
+    return raw;
+  }
+
+  const GlyphImage* Glyph(SizedFont& font, const DecodedChar& c) {
+    const uint32_t index = GlyphIndex(*font.entry, c);
+    auto it = font.glyphs.find(index);
+    if (it != font.glyphs.end()) return &it->second;
+    if (glyphBytes_ > kMaxGlyphBytes) {
+      for (auto& [key, sized] : sized_) sized->glyphs.clear();
+      glyphBytes_ = 0;
+    }
+    GlyphImage image = Render(font, index);
+    glyphBytes_ += image.levels.size() + sizeof(GlyphImage);
+    return &font.glyphs.emplace(index, std::move(image)).first->second;
+  }
+
+ private:
+  FontStore() = default;
+  ~FontStore() {
+    ClearSized();
+    for (auto& [file, entry] : files_) {
+      if (entry->face) FT_Done_Face(entry->face);
+    }
+    if (library_) FT_Done_FreeType(library_);
+  }
+
+  bool Ready() {
+    if (!initialised_) {
+      initialised_ = true;
+      ok_ = FcInit() && FT_Init_FreeType(&library_) == 0;
+    }
+    return ok_;
+  }
+
+  void ClearSized() {
+    sized_.clear();
+    glyphBytes_ = 0;
+  }
+
+  static int PixelsPerEm(const FaceEntry& entry, int height) {
+    if (height < 0) return height < -kMaxFontPixels ? 0 : -height;
+    const double cell = entry.ascent + entry.descent;
+    if (height == 0 || cell <= 0) return 0;
+    return int(std::lround(entry.unitsPerEm * height / cell));
+  }
+
+  // fontconfig's best match; a name fontconfig does not know (its match comes only from the
+  // defaults it appends) counts as missing, and the symbol set then takes Symbol.
+  FaceEntry* FindFace(const std::string& family, int weight, bool italic, bool symbolSet) {
+    const std::string key = family + '\x1f' + std::to_string(weight >= 600) + std::to_string(italic) +
+                            std::to_string(symbolSet);
+    auto it = queries_.find(key);
+    if (it != queries_.end()) return it->second;
+    if (queries_.size() >= kMaxQueries) queries_.clear();
+    bool known = false;
+    FaceEntry* entry = Match(family, weight, italic, known);
+    if (symbolSet && !known) entry = Match("Symbol", weight, italic, known);
+    queries_[key] = entry;
+    return entry;
+  }
+
+  FaceEntry* Match(const std::string& family, int weight, bool italic, bool& known) {
+    FcPattern* pattern = FcPatternCreate();
+    if (!pattern) return nullptr;
+    if (!family.empty()) FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, weight >= 600 ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FaceEntry* entry = nullptr;
+    known = false;
+    if (match) {
+      known = !family.empty() && MatchedByName(pattern, match);
+      FcChar8* file = nullptr;
+      int index = 0;
+      if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
+        FcPatternGetInteger(match, FC_INDEX, 0, &index);
+        entry = OpenFile(reinterpret_cast<const char*>(file), index);
+      }
+      FcPatternDestroy(match);
+    }
+    FcPatternDestroy(pattern);
+    return entry;
+  }
+
+  // True when the matched family is the requested one or an alias fontconfig binds to it
+  // (Liberation Sans for Arial), not a default it appended.
+  static bool MatchedByName(FcPattern* pattern, FcPattern* match) {
+    FcValue wanted;
+    FcValueBinding binding = FcValueBindingWeak;
+    for (int i = 0; FcPatternGetWithBinding(pattern, FC_FAMILY, i, &wanted, &binding) == FcResultMatch; ++i) {
+      if (binding == FcValueBindingWeak || wanted.type != FcTypeString) continue;
+      FcChar8* got = nullptr;
+      for (int j = 0; FcPatternGetString(match, FC_FAMILY, j, &got) == FcResultMatch; ++j) {
+        if (strcasecmp(reinterpret_cast<const char*>(wanted.u.s), reinterpret_cast<const char*>(got)) == 0) {
+          return true;
+        }
+      }
+    }
+    return false;
+  }
+
+  FaceEntry* OpenFile(const std::string& file, int index) {
+    const std::string key = file + '#' + std::to_string(index);
+    auto it = files_.find(key);
+    if (it != files_.end()) return it->second.get();
+    auto entry = std::make_unique<FaceEntry>();
+    if (FT_New_Face(library_, file.c_str(), index, &entry->face) != 0) {
+      entry->face = nullptr;
+      files_[key] = nullptr;
+      return nullptr;
+    }
+    ReadFaceMetrics(*entry);
+    FaceEntry* raw = entry.get();
+    files_[key] = std::move(entry);
+    return raw;
+  }
+
+  static void ReadFaceMetrics(FaceEntry& entry) {
+    FT_Face face = entry.face;
+    entry.unitsPerEm = face->units_per_EM > 0 ? face->units_per_EM : 1000;
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (os2 && os2->usWinAscent + os2->usWinDescent > 0) {
+      entry.ascent = os2->usWinAscent;
+      entry.descent = os2->usWinDescent;
+    } else if (face->ascender - face->descender > 0) {
+      entry.ascent = face->ascender;
+      entry.descent = -face->descender;
+    } else {
+      entry.ascent = entry.unitsPerEm * 0.8;
+      entry.descent = entry.unitsPerEm * 0.2;
+    }
+    entry.averageWidth = os2 ? os2->xAvgCharWidth : 0;
+    entry.italic = (face->style_flags & FT_STYLE_FLAG_ITALIC) != 0;
+    entry.bold = os2 && os2->usWeightClass > 0 ? os2->usWeightClass >= 600 : (face->style_flags & FT_STYLE_FLAG_BOLD) != 0;
+    if (face->underline_thickness > 0) {
+      entry.underlinePosition = face->underline_position;
+      entry.underlineThickness = face->underline_thickness;
+    } else {
+      entry.underlinePosition = -entry.unitsPerEm * 0.1;
+      entry.underlineThickness = entry.unitsPerEm * 0.05;
+    }
+    if (os2 && os2->yStrikeoutSize > 0) {
+      entry.strikeoutPosition = os2->yStrikeoutPosition;
+      entry.strikeoutThickness = os2->yStrikeoutSize;
+    } else {
+      entry.strikeoutPosition = entry.unitsPerEm * 0.26;
+      entry.strikeoutThickness = entry.underlineThickness;
+    }
+    // A symbol font keeps its glyphs at the Symbol encoding's bytes: 'a' is alpha.
+    entry.symbolFont = false;
+    for (int i = 0; i < face->num_charmaps; ++i) {
+      if (face->charmaps[i]->encoding == FT_ENCODING_MS_SYMBOL) entry.symbolFont = true;
+    }
+    if (!entry.symbolFont && FT_HAS_GLYPH_NAMES(face)) {
+      char name[16] = {};
+      const FT_UInt a = FT_Get_Char_Index(face, 'a');
+      if (a && FT_Get_Glyph_Name(face, a, name, sizeof(name)) == 0) entry.symbolFont = strcmp(name, "alpha") == 0;
+    }
+  }
+
+  std::unique_ptr<SizedFont> MakeSized(FaceEntry& entry, int ppem, long charWidth, int escapement,
+                                       bool fakeBold, bool fakeItalic) {
+    auto font = std::make_unique<SizedFont>();
+    font->entry = &entry;
+    if (FT_New_Size(entry.face, &font->size) != 0) {
+      font->size = nullptr;
+      return nullptr;
+    }
+    FT_Activate_Size(font->size);
+    if (FT_Set_Char_Size(entry.face, charWidth, FT_F26Dot6(ppem) * 64, 72, 72) != 0) return nullptr;
+    const double scale = ppem / entry.unitsPerEm;
+    FontMetrics& m = font->metrics;
+    m.ascent = int(std::lround(entry.ascent * scale));
+    m.descent = int(std::lround(entry.descent * scale));
+    m.underlinePosition = int(std::lround(entry.underlinePosition * scale));
+    m.underlineThickness = std::max(1, int(std::lround(entry.underlineThickness * scale)));
+    m.strikeoutPosition = int(std::lround(entry.strikeoutPosition * scale));
+    m.strikeoutThickness = std::max(1, int(std::lround(entry.strikeoutThickness * scale)));
+    // The font's grid-fitting table decides, per size, whether text is smoothed.
+    const FT_Int gasp = FT_Get_Gasp(entry.face, FT_UInt(ppem));
+    font->monochrome = gasp != FT_GASP_NO_TABLE && !(gasp & FT_GASP_DO_GRAY);
+    if (fakeBold) font->emboldenStrength = std::max<FT_Pos>(32, FT_Pos(ppem) * 64 / 24);
+    // Shear for a missing italic, then the rotation of the escapement.
+    double a = 1, b = fakeItalic ? 0.2 : 0, c = 0, d = 1;
+    if (escapement != 0) {
+      const double angle = escapement * std::numbers::pi / 1800.0;
+      const double cs = std::cos(angle), sn = std::sin(angle);
+      const double a2 = cs * a - sn * c, b2 = cs * b - sn * d;
+      const double c2 = sn * a + cs * c, d2 = sn * b + cs * d;
+      a = a2, b = b2, c = c2, d = d2;
+    }
+    font->transformed = fakeItalic || escapement != 0;
+    font->matrix = {FT_Fixed(std::lround(a * 65536)), FT_Fixed(std::lround(b * 65536)),
+                    FT_Fixed(std::lround(c * 65536)), FT_Fixed(std::lround(d * 65536))};
+    return font;
+  }
+
+  static uint32_t GlyphIndex(const FaceEntry& entry, const DecodedChar& c) {
+    FT_Face face = entry.face;
+    if (entry.symbolFont) {
+      const char* name = SymbolGlyphName(c.firstByte);
+      if (name && FT_HAS_GLYPH_NAMES(face)) {
+        const FT_UInt byName = FT_Get_Name_Index(face, name);
+        if (byName) return byName;
+      }
+    }
+    if (const FT_UInt index = FT_Get_Char_Index(face, c.code)) return index;
+    if (entry.symbolFont) {
+      if (const FT_UInt index = FT_Get_Char_Index(face, c.firstByte)) return index;
+      if (const FT_UInt index = FT_Get_Char_Index(face, 0xF000u + c.firstByte)) return index;
+    }
+    return 0;
+  }
+
+  // Hinted outline, rendered with grey coverage and reduced to 17 levels.
+  GlyphImage Render(SizedFont& font, uint32_t index) {
+    GlyphImage image;
+    FT_Face face = font.entry->face;
+    FT_Activate_Size(font.size);
+    const FT_Int32 target = font.monochrome ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL;
+    if (FT_Load_Glyph(face, index, FT_LOAD_NO_BITMAP | target) != 0) return image;
+    FT_GlyphSlot slot = face->glyph;
+    FT_Pos advance = slot->advance.x;
+    if (slot->format != FT_GLYPH_FORMAT_OUTLINE) {
+      image.advance = int((advance + 32) >> 6);
+      return image;
+    }
+    if (font.emboldenStrength) {
+      FT_Outline_EmboldenXY(&slot->outline, font.emboldenStrength, 0);
+      advance += font.emboldenStrength;
+    }
+    image.advance = int((advance + 32) >> 6);
+    if (font.transformed) FT_Outline_Transform(&slot->outline, &font.matrix);
+    if (FT_Render_Glyph(slot, font.monochrome ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL) != 0) return image;
+    const FT_Bitmap& bitmap = slot->bitmap;
+    const bool mono = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
+    if ((!mono && bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) || bitmap.width == 0 || bitmap.rows == 0) return image;
+    image.left = slot->bitmap_left;
+    image.top = slot->bitmap_top;
+    image.width = int(bitmap.width);
+    image.rows = int(bitmap.rows);
+    image.levels.resize(size_t(image.width) * size_t(image.rows));
+    for (int y = 0; y < image.rows; ++y) {
+      const unsigned char* src = bitmap.buffer + long(y) * bitmap.pitch;
+      uint8_t* dst = image.levels.data() + size_t(y) * size_t(image.width);
+      for (int x = 0; x < image.width; ++x) {
+        dst[x] = mono ? uint8_t(((src[x >> 3] >> (7 - (x & 7))) & 1) * 16) : uint8_t((src[x] * 16u + 128u) / 255u);
+      }
+    }
+    return image;
+  }
+
+  bool initialised_ = false;
+  bool ok_ = false;
+  FT_Library library_ = nullptr;
+  std::map<std::string, std::unique_ptr<FaceEntry>> files_;
+  std::unordered_map<std::string, FaceEntry*> queries_;
+  std::map<SizedKey, std::unique_ptr<SizedFont>> sized_;
+  size_t glyphBytes_ = 0;
+};
+
+}  // namespace
+
+std::mutex& FontLock() {
+  static std::mutex lock;
+  return lock;
+}
+
+SizedFont* RealizeFont(const FontRequest& request) { return FontStore::Instance().Realize(request); }
+
+const FontMetrics& MetricsOf(const SizedFont& font) { return font.metrics; }
+
+bool ReadsSymbolEncoding(const SizedFont& font, uint8_t charSet) {
+  return charSet == kSymbolCharset || font.entry->symbolFont;
+}
+
+const GlyphImage* GlyphFor(SizedFont& font, const DecodedChar& c) { return FontStore::Instance().Glyph(font, c); }
+
+}  // namespace metafile
