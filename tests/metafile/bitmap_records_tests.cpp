@@ -405,6 +405,32 @@ TEST(SetDibToDev, CopiesPixelsOneToOneWhateverTheMapping) {
   EXPECT_EQ(Count(p, kRed) + Count(p, kBlue), 2);
 }
 
+TEST(SetDibToDev, BitsHoldOnlyTheGivenScanLines) {
+  // A 1 × 4 bitmap whose record carries scan lines 2 and 3 (counted from the bottom): the
+  // top two rows. The rows it lacks leave the picture alone.
+  DibSpec s = Spec(24, {{kRed}, {kBlue}});
+  s.height = 4;
+  WmfWriter w;
+  w.SetDibToDev(10, 10, 1, 4, 0, 0, 2, 2, 0, PackedDib(s));
+  const auto p = Draw(w);
+  EXPECT_EQ(At(p, 10, 10), kRed);
+  EXPECT_EQ(At(p, 10, 11), kBlue);
+  EXPECT_EQ(At(p, 10, 12), kWhite);
+  EXPECT_EQ(At(p, 10, 13), kWhite);
+}
+
+TEST(Bitmap16, StretchBltWithoutBitmapIsAPatternBlit) {
+  WmfWriter w;
+  w.CreateBrush(0, Rgb(255, 0, 0)).SelectObject(0);
+  // STRETCHBLT without a bitmap: rop, source height, width, y, x, a reserved word, then the
+  // destination height, width, y, x.
+  w.Record(wmfw::kStretchBlt, {int16_t(kPatCopy & 0xFFFF), int16_t(kPatCopy >> 16), 1, 1, 0, 0, 0, 2, 3, 5, 6});
+  const auto p = Draw(w);
+  EXPECT_EQ(Count(p, kRed), 6);
+  EXPECT_EQ(At(p, 6, 5), kRed);
+  EXPECT_EQ(At(p, 8, 6), kRed);
+}
+
 // Records that must be skipped without touching the picture.
 TEST(HostileBitmaps, UnusableRecordsAreSkipped) {
   DibSpec shortBits = Spec(24, {{kRed, kRed}, {kRed, kRed}});
