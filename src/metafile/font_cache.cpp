@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_ADVANCES_H
 #include FT_GASP_H
 #include FT_OUTLINE_H
 #include FT_SIZES_H
@@ -24,6 +25,9 @@ namespace {
 constexpr size_t kMaxQueries = 2048;
 constexpr size_t kMaxSizedFonts = 96;
 constexpr size_t kMaxGlyphBytes = size_t(48) << 20;
+constexpr size_t kMaxAdvancesPerFont = 65536;
+// Above this size advances are not hinted (loading a glyph outline costs more than it gives).
+constexpr int kMaxHintedPixels = 400;
 
 // A font file opened once, with the metrics GDI derives from its tables (font units).
 struct FaceEntry {
@@ -55,6 +59,7 @@ class SizedFont {
   bool monochrome = false;      // the font asks for no grey smoothing at this size
   FontMetrics metrics;
   std::unordered_map<uint32_t, GlyphImage> glyphs;
+  std::unordered_map<uint32_t, int> advances;
 
   ~SizedFont() {
     if (size) FT_Done_Size(size);
@@ -97,6 +102,26 @@ class FontStore {
     SizedFont* raw = font.get();
     sized_.emplace(key, std::move(font));
     return raw;
+  }
+
+  int Advance(SizedFont& font, const DecodedChar& c) {
+    const uint32_t index = GlyphIndex(*font.entry, c);
+    auto it = font.advances.find(index);
+    if (it != font.advances.end()) return it->second;
+    if (font.advances.size() >= kMaxAdvancesPerFont) font.advances.clear();
+    FT_Face face = font.entry->face;
+    FT_Activate_Size(font.size);
+    FT_Fixed advance = 0;
+    if (font.metrics.pixelsPerEm > kMaxHintedPixels) {
+      // Hinting changes nothing visible at this size; the design advance is read directly.
+      if (FT_Get_Advance(face, index, FT_LOAD_NO_HINTING, &advance) == 0) advance = (advance + 512) >> 10;
+    } else if (FT_Load_Glyph(face, index, FT_LOAD_NO_BITMAP | LoadTarget(font)) == 0) {
+      advance = face->glyph->advance.x;
+    }
+    advance += font.emboldenStrength;
+    const int pixels = int((std::clamp<FT_Fixed>(advance, 0, FT_Fixed(1) << 26) + 32) >> 6);
+    font.advances.emplace(index, pixels);
+    return pixels;
   }
 
   const GlyphImage* Glyph(SizedFont& font, const DecodedChar& c) {
@@ -278,6 +303,8 @@ class FontStore {
     m.underlineThickness = std::max(1, int(std::lround(entry.underlineThickness * scale)));
     m.strikeoutPosition = int(std::lround(entry.strikeoutPosition * scale));
     m.strikeoutThickness = std::max(1, int(std::lround(entry.strikeoutThickness * scale)));
+    m.pixelsPerEm = ppem;
+    m.pixelsPerEmX = int(std::max<long>(1, (charWidth + 32) >> 6));
     // The font's grid-fitting table decides, per size, whether text is smoothed.
     const FT_Int gasp = FT_Get_Gasp(entry.face, FT_UInt(ppem));
     font->monochrome = gasp != FT_GASP_NO_TABLE && !(gasp & FT_GASP_DO_GRAY);
@@ -314,24 +341,19 @@ class FontStore {
     return 0;
   }
 
+  static FT_Int32 LoadTarget(const SizedFont& font) {
+    return font.monochrome ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL;
+  }
+
   // Hinted outline, rendered with grey coverage and reduced to 17 levels.
   GlyphImage Render(SizedFont& font, uint32_t index) {
     GlyphImage image;
     FT_Face face = font.entry->face;
     FT_Activate_Size(font.size);
-    const FT_Int32 target = font.monochrome ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL;
-    if (FT_Load_Glyph(face, index, FT_LOAD_NO_BITMAP | target) != 0) return image;
+    if (FT_Load_Glyph(face, index, FT_LOAD_NO_BITMAP | LoadTarget(font)) != 0) return image;
     FT_GlyphSlot slot = face->glyph;
-    FT_Pos advance = slot->advance.x;
-    if (slot->format != FT_GLYPH_FORMAT_OUTLINE) {
-      image.advance = int((advance + 32) >> 6);
-      return image;
-    }
-    if (font.emboldenStrength) {
-      FT_Outline_EmboldenXY(&slot->outline, font.emboldenStrength, 0);
-      advance += font.emboldenStrength;
-    }
-    image.advance = int((advance + 32) >> 6);
+    if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return image;
+    if (font.emboldenStrength) FT_Outline_EmboldenXY(&slot->outline, font.emboldenStrength, 0);
     if (font.transformed) FT_Outline_Transform(&slot->outline, &font.matrix);
     if (FT_Render_Glyph(slot, font.monochrome ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL) != 0) return image;
     const FT_Bitmap& bitmap = slot->bitmap;
@@ -363,6 +385,18 @@ class FontStore {
 
 }  // namespace
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define METAFILE_FONTS_UNDER_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(METAFILE_FONTS_UNDER_ASAN)
+// fontconfig keeps a block of its configuration for the life of the process; sanitizer
+// builds tell LeakSanitizer to leave it alone. Weak, so that another part of a program may
+// say the same.
+extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+#endif
+
 std::mutex& FontLock() {
   static std::mutex lock;
   return lock;
@@ -375,6 +409,8 @@ const FontMetrics& MetricsOf(const SizedFont& font) { return font.metrics; }
 bool ReadsSymbolEncoding(const SizedFont& font, uint8_t charSet) {
   return charSet == kSymbolCharset || font.entry->symbolFont;
 }
+
+int AdvanceFor(SizedFont& font, const DecodedChar& c) { return FontStore::Instance().Advance(font, c); }
 
 const GlyphImage* GlyphFor(SizedFont& font, const DecodedChar& c) { return FontStore::Instance().Glyph(font, c); }
 

@@ -9,10 +9,6 @@
 #include "metafile/region.h"
 #include "render_helpers.h"
 
-// fontconfig keeps its configuration for the life of the process; freeing it at exit is
-// not safe while other users may still hold patterns, so the leak checker is told.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 namespace {
 
 using namespace metafile_test;
