@@ -206,6 +206,24 @@ TEST(TextFont, HeightMapsAsAVerticalDistance) {
   EXPECT_EQ(Draw(direct).pixels, Draw(mapped).pixels);
 }
 
+// Logical units of a tenth of a pixel: a height maps to whole pixels, rounding down unless
+// it is within 0.15 of the next pixel.
+metafile::Picture DrawTenths(int16_t height) {
+  WmfWriter w;
+  w.SetMapMode(8).SetWindowExt(3000, 1500).SetViewportExt(300, 150);
+  w.SetBkMode(1).CreateFont(height, "Arial").SelectObject(0).TextOut(400, 300, "Hello");
+  return Draw(w);
+}
+
+TEST(TextFont, MappedHeightsTakeWholePixels) {
+  WmfWriter twenty = WithFont(-20);
+  twenty.TextOut(40, 30, "Hello");
+  WmfWriter twentyOne = WithFont(-21);
+  twentyOne.TextOut(40, 30, "Hello");
+  EXPECT_EQ(DrawTenths(-207).pixels, Draw(twenty).pixels);
+  EXPECT_EQ(DrawTenths(-209).pixels, Draw(twentyOne).pixels);
+}
+
 TEST(TextFont, PositiveHeightIsTheCellNegativeTheEm) {
   WmfWriter em = WithFont(-60);
   em.TextOut(20, 20, "H");
