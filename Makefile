@@ -19,8 +19,8 @@ build: configure
 
 run: build
 	@mkdir -p out
-	./$(BUILD)/vecrast -i samples/sample.wmf -o out/
-	@echo "The JPG is in $(CURDIR)/out/"
+	./$(BUILD)/vecrast -i samples/sample.wmf -o $(CURDIR)/out/
+	@echo "The JPG is $(CURDIR)/out/sample.jpg"
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS) --timeout 300

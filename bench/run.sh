@@ -22,7 +22,25 @@ player_section() {
   "$build/bench/player_bench" --corpus "$corpus" --repeat "${PLAYER_REPEAT:-5}"
 }
 
+# --- Image pipeline steps -----------------------------------------------------------------
+# Median cost of each step on a 2000 x 1500 picture, beside the JPEG encoding of the same
+# picture: no step should cost more than that.
+pipeline_section() {
+  section "image pipeline steps (2000 x 1500, median of ${PIPELINE_REPEAT:-5})"
+  if [ ! -x "$build/bench/pipeline_bench" ]; then
+    echo "pipeline_bench not built"
+    return 0
+  fi
+  "$build/bench/pipeline_bench" --benchmark_repetitions="${PIPELINE_REPEAT:-5}" \
+    --benchmark_report_aggregates_only=true 2>/dev/null | grep -E '^Benchmark|_median'
+}
+
 # --- Command-line conversion ---------------------------------------------------------------
-# (conversion timings of the vecrast binary go here)
+cli_conversion_section() {
+  section "command-line conversion"
+  "$root/bench/cli_conversion.sh" "$build"
+}
 
 player_section
+pipeline_section
+cli_conversion_section

@@ -18,7 +18,7 @@ constexpr uint64_t kMaxArea = uint64_t(1) << 28;
 
 // Inputs whose canvas exceeds this many pixels are only checked up to the placement: the
 // player may legitimately allocate 4 bytes per pixel, which would only measure memory.
-constexpr uint64_t kMaxRenderedPixels = uint64_t(1) << 22;
+constexpr uint64_t kMaxRenderedPixels = uint64_t(1) << 20;
 
 inline std::string CheckHeader(const uint8_t* data, size_t size, bool read, const std::string& reason) {
   if (!read) return reason.empty() ? "ReadPlaceableHeader failed without a reason" : "";
@@ -37,7 +37,8 @@ inline std::string CheckPlacement(const metafile::Placement& p, bool computed, c
   for (double v : box) {
     if (!std::isfinite(v)) return "box coordinate not finite";
   }
-  if (!(p.boxLeft < p.boxRight) || !(p.boxTop < p.boxBottom)) return "empty box accepted";
+  // A box thinner than a pixel may round to nothing, but never turns over.
+  if (p.boxLeft > p.boxRight || p.boxTop > p.boxBottom) return "inverted box";
   constexpr double kSlack = 1.0;  // the canvas is the box rounded to whole pixels
   if (p.boxLeft < -kSlack || p.boxTop < -kSlack || p.boxRight > p.width + kSlack || p.boxBottom > p.height + kSlack) {
     return "box outside the canvas";

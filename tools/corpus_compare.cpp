@@ -42,9 +42,10 @@ struct Options {
   std::string corpus = DefaultCorpusDir();
   std::string out = "corpus-out";
   std::string only;         // substring filter on file names
+  std::string baseline;     // results.tsv of an earlier run to compare with
   int jobs = 2;
-  int diffs = 0;            // side-by-side images for this many worst files
-  int worst = 15;           // worst files listed
+  int diffs = 0;            // side-by-side images for this many worst files of each group
+  int worst = 15;           // worst files of each group listed
   bool perFile = true;
   bool writeRenders = true;
   bool refusals = true;
@@ -56,9 +57,10 @@ constexpr char kUsage[] =
     "  --corpus DIR     corpus folder (default $VECRAST_CORPUS, else ../shared/corpus beside the sources)\n"
     "  --out DIR        where renderings, diffs and results.tsv go (default ./corpus-out)\n"
     "  --jobs N         worker processes (default 2)\n"
-    "  --diff N         write side-by-side images of the N worst files to OUT/diff/\n"
-    "  --worst N        list the N worst files (default 15)\n"
+    "  --diff N         write side-by-side images of the N worst files of each group to OUT/diff/\n"
+    "  --worst N        list the N worst files of each group (default 15)\n"
     "  --only TEXT      only files whose name contains TEXT\n"
+    "  --baseline TSV   list files whose SSIM changed since the run that wrote TSV (a results.tsv)\n"
     "  --summary        no per-file lines\n"
     "  --no-png         do not write our renderings\n"
     "  --no-refusals    skip the negative/ and plain/ checks\n"
@@ -85,6 +87,7 @@ bool ParseOptions(int argc, char** argv, Options& o) {
     if (arg == "--corpus") ok = value(o.corpus);
     else if (arg == "--out") ok = value(o.out);
     else if (arg == "--only") ok = value(o.only);
+    else if (arg == "--baseline") ok = value(o.baseline);
     else if (arg == "--jobs") ok = number(o.jobs) && o.jobs > 0;
     else if (arg == "--diff") ok = number(o.diffs);
     else if (arg == "--worst") ok = number(o.worst);
@@ -289,11 +292,12 @@ void PrintSummary(const std::vector<CorpusFile>& files, const std::vector<FileRe
   std::printf("(a file that failed to render counts as SSIM 0; median PSNR over rendered files, identical = 99)\n");
 }
 
-// Indices of rendered files, worst SSIM first.
-std::vector<size_t> WorstFiles(const std::vector<FileResult>& results, size_t count) {
+// Indices of the rendered files of one group, worst SSIM first.
+std::vector<size_t> WorstFiles(const std::vector<CorpusFile>& files, const std::vector<FileResult>& results,
+                               bool equations, size_t count) {
   std::vector<size_t> order;
   for (size_t i = 0; i < results.size(); ++i) {
-    if (results[i].rendered) order.push_back(i);
+    if (results[i].rendered && files[i].equation == equations) order.push_back(i);
   }
   std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return results[a].Score() < results[b].Score(); });
   if (order.size() > count) order.resize(count);
@@ -323,6 +327,53 @@ void WriteResultsTable(const std::string& path, const std::vector<CorpusFile>& f
                  r.cmp.sameSize, r.cmp.psnr, r.cmp.ssim, r.cmp.bigDiffShare, r.renderMs, OneLine(r.note).c_str());
   }
   std::fclose(out);
+}
+
+// file -> SSIM as the summary counts it, from an earlier results.tsv.
+std::map<std::string, double> ReadBaseline(const std::string& path) {
+  std::map<std::string, double> scores;
+  FILE* in = std::fopen(path.c_str(), "r");
+  if (!in) return scores;
+  char line[4096];
+  while (std::fgets(line, sizeof line, in)) {
+    std::vector<std::string> fields;
+    std::stringstream row(line);
+    std::string field;
+    while (std::getline(row, field, '\t')) fields.push_back(field);
+    constexpr size_t kRendered = 2, kSsim = 9;
+    if (fields.size() <= kSsim || fields[0] == "file") continue;
+    const double ssim = std::strtod(fields[kSsim].c_str(), nullptr);
+    scores[fields[0]] = fields[kRendered] == "1" && !std::isnan(ssim) ? ssim : 0.0;
+  }
+  std::fclose(in);
+  return scores;
+}
+
+void PrintChangesSince(const std::string& path, const std::vector<CorpusFile>& files, const std::vector<FileResult>& results) {
+  const auto before = ReadBaseline(path);
+  if (before.empty()) {
+    std::printf("\nbaseline %s: nothing readable\n", path.c_str());
+    return;
+  }
+  constexpr double kChange = 0.01;
+  std::vector<std::pair<double, size_t>> worse, better;
+  std::vector<double> oldScores, newScores;
+  for (size_t i = 0; i < files.size(); ++i) {
+    const auto found = before.find(files[i].name);
+    if (found == before.end()) continue;
+    const double delta = results[i].Score() - found->second;
+    oldScores.push_back(found->second);
+    newScores.push_back(results[i].Score());
+    if (delta < -kChange) worse.push_back({delta, i});
+    if (delta > kChange) better.push_back({delta, i});
+  }
+  std::sort(worse.begin(), worse.end());
+  std::printf("\nagainst baseline %s (%zu files in both): median SSIM %.4f -> %.4f; %zu better, %zu worse by more than %.2f\n",
+              path.c_str(), newScores.size(), Median(oldScores), Median(newScores), better.size(), worse.size(), kChange);
+  for (size_t k = 0; k < worse.size() && k < 20; ++k) {
+    const size_t i = worse[k].second;
+    std::printf("  worse: %-*s %.4f -> %.4f\n", nameWidth, files[i].name.c_str(), before.at(files[i].name), results[i].Score());
+  }
 }
 
 // ---- the two parts --------------------------------------------------------------------
@@ -439,14 +490,19 @@ int main(int argc, char** argv) {
   PrintSummary(files, results);
   PrintFailures(files, results);
 
-  const std::vector<size_t> worst = WorstFiles(results, size_t(std::max(options.worst, options.diffs)));
-  if (!worst.empty()) std::printf("\nworst files:\n");
-  for (size_t k = 0; k < worst.size() && k < size_t(options.worst); ++k) PrintFileLine(files[worst[k]], results[worst[k]]);
-  if (options.diffs > 0 && !worst.empty()) {
-    const size_t count = std::min(worst.size(), size_t(options.diffs));
-    RunInWorkers(count, options.jobs, options.limits, [&](size_t k) { return WriteDiff(files[worst[k]], options); });
-    std::printf("side-by-side images (reference | ours | difference) of the %zu worst: %s/diff/\n", count, options.out.c_str());
+  std::vector<size_t> diffs;
+  for (const bool equations : {true, false}) {
+    const std::vector<size_t> worst = WorstFiles(files, results, equations, size_t(std::max(options.worst, options.diffs)));
+    if (!worst.empty() && options.worst > 0) std::printf("\nworst %s:\n", equations ? "equation pictures" : "other files");
+    for (size_t k = 0; k < worst.size() && k < size_t(options.worst); ++k) PrintFileLine(files[worst[k]], results[worst[k]]);
+    diffs.insert(diffs.end(), worst.begin(), worst.begin() + std::ptrdiff_t(std::min(worst.size(), size_t(options.diffs))));
   }
+  if (!diffs.empty()) {
+    RunInWorkers(diffs.size(), options.jobs, options.limits, [&](size_t k) { return WriteDiff(files[diffs[k]], options); });
+    std::printf("\nside-by-side images (reference | ours | difference) of the %d worst of each group: %s/diff/\n",
+                options.diffs, options.out.c_str());
+  }
+  if (!options.baseline.empty()) PrintChangesSince(options.baseline, files, results);
   WriteResultsTable(options.out + "/results.tsv", files, results);
   std::printf("renderings: %s/render/   figures: %s/results.tsv\n", options.out.c_str(), options.out.c_str());
 

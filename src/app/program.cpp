@@ -1,12 +1,31 @@
 #include "app/program.h"
 
-#include <cstdio>
+#include "app/arguments.h"
+#include "app/end_program.h"
+#include "app/parse_command_line.h"
+#include "app/product.h"
+#include "app/run_setup.h"
+#include "app/single_instance.h"
+#include "platform/console.h"
+#include "platform/instance_lock.h"
+#include "settings/settings.h"
 
 namespace vecrast {
 
-int RunProgram(int, char**) {
-  std::fprintf(stderr, "vecrast: not built yet\n");
-  return 1;
+int RunProgram(int argc, char** argv) {
+  const Arguments arguments = ArgumentsFromArgv(argc, argv);
+  SetUpOfferedFormats();
+
+  InstanceLock lock;
+  if (!lock.Acquire(WindowTitle())) return EndProgram(RefuseSecondInstance(arguments));
+  Settings.instanceHandle = 1;
+
+  const CommandLineOutcome outcome = ParseCommandLine(arguments);
+  if (outcome.windowed) {
+    PrintErrorLine("The windowed mode is not part of this build; use -i FILE to convert a file, -h for help");
+    return EndProgram(1);
+  }
+  return EndProgram(outcome.exitStatus);
 }
 
 }  // namespace vecrast

@@ -1,7 +1,7 @@
 #include <algorithm>
-#include <string>
 
 #include "engine/font_slots.h"
+#include "engine/naming.h"
 #include "engine/overlay_blend.h"
 #include "engine/parse_color.h"
 #include "engine/pipeline.h"
@@ -19,8 +19,6 @@ constexpr int kInsideFrame = 1;
 // Padding and leading beyond this would only make a box too large to draw.
 constexpr int kMaxSpacing = 1 << 15;
 
-std::string WatermarkText() { return Settings.text; }
-
 Bitmap TextWatermark() {
   TextWatermarkStyle style;
   style.font = FontInSlot(kWatermarkFontSlot);
@@ -31,7 +29,7 @@ Bitmap TextWatermark() {
   style.textColor = ParseColor(Settings.fontColor, Settings.textOpacity);
   style.backColor = ParseColor(Settings.backColor, Settings.backOpacity);
   style.antialiased = Settings.textAntialiasing != 0;
-  return RenderTextWatermark(WatermarkText(), style);
+  return RenderTextWatermark(ExpandWatermarkText(), style);
 }
 
 Bitmap PictureWatermark() {

@@ -1,3 +1,4 @@
+#include "engine/grey_levels.h"
 #include "engine/pipeline.h"
 #include "settings/settings.h"
 
@@ -10,6 +11,7 @@ Bitmap GreyscaleImage(Bitmap bitmap) {
     bitmap = Adopt(FreeImage_ConvertTo24Bits(bitmap.get()));
     if (!bitmap) return nullptr;
   }
+  if (Bitmap grey = GreyLevels(bitmap.get())) return grey;
   return Adopt(FreeImage_ConvertToGreyscale(bitmap.get()));
 }
 

@@ -1,3 +1,4 @@
+#include "engine/grey_levels.h"
 #include "engine/pipeline.h"
 #include "settings/settings.h"
 
@@ -12,6 +13,7 @@ Bitmap ThresholdImage(Bitmap bitmap) {
     if (!bitmap) return nullptr;
   }
   const BYTE level = static_cast<BYTE>(static_cast<unsigned>(Settings.imageThreshold) & 0xFF);
+  if (Bitmap bilevel = BlackAndWhite(bitmap.get(), level)) return bilevel;
   return Adopt(FreeImage_Threshold(bitmap.get(), level));
 }
 

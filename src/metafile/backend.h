@@ -66,8 +66,12 @@ class Backend {
   virtual void InvertRegion(const Region& region, const DrawStyle& style) = 0;
   // Paints a coverage mask (text glyphs) in one colour.
   virtual void PaintCoverage(const CoverageMask& mask, ColorRef color, const DrawStyle& style) = 0;
-  // Direct pixel access for raster records; null when the back end does not paint pixels.
+  // Direct pixel access for raster records; null when the back end does not paint pixels
+  // or its work budget is spent.
   virtual Canvas* RasterCanvas() { return nullptr; }
+  // Work done directly on the canvas is paid for here first, by the canvas area it
+  // touches; false means the budget is spent and the work must be skipped.
+  virtual bool Charge(const IntRect&) { return true; }
 };
 
 // The paint source for a brush under a DC's colours and background mode.

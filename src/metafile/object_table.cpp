@@ -27,6 +27,11 @@ const GdiObject* ObjectTable::Get(size_t slot) const {
   return &slots_[slot];
 }
 
+GdiObject* ObjectTable::GetMutable(size_t slot) {
+  if (slot >= slots_.size() || std::holds_alternative<std::monostate>(slots_[slot])) return nullptr;
+  return &slots_[slot];
+}
+
 void ObjectTable::Remove(size_t slot) {
   if (slot >= slots_.size()) return;
   slots_[slot] = std::monostate{};

@@ -23,6 +23,8 @@ class ObjectTable {
   int Add(GdiObject object);
   // The object in a slot, or null for an empty or unknown slot.
   const GdiObject* Get(size_t slot) const;
+  // The same, for records that change an object in place (palette entries).
+  GdiObject* GetMutable(size_t slot);
   void Remove(size_t slot);
   size_t Capacity() const { return slots_.size(); }
 

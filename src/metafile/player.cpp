@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <iterator>
 
 namespace metafile {
@@ -49,9 +50,16 @@ DrawStyle Player::Style() const {
   s.pen = dc.pen;
   s.pen.color = ResolveColor(dc.pen.color);
   const Transform t = ToCanvas();
-  // Width 0 is one pixel whatever the mapping; other widths scale with it and are rounded
-  // to whole pixels, never under one.
-  s.penWidth = dc.pen.width == 0 ? 1.0 : std::max(1.0, std::round(std::fabs(double(dc.pen.width) * t.scaleX)));
+  // Width 0 is one pixel whatever the mapping. Other widths go through the mapping as a
+  // vector from the origin, both ends rounded to whole pixels as GDI rounds points, so the
+  // same width can come out a pixel wider or narrower depending on the window origin.
+  if (dc.pen.width == 0) {
+    s.penWidth = 1;
+  } else {
+    const int origin = RoundToPixel(t.Apply(0, 0).x);
+    const int end = RoundToPixel(t.Apply(dc.pen.width, 0).x);
+    s.penWidth = std::max(1, std::abs(end - origin));
+  }
   s.brush = dc.brush;
   s.brush.color = ResolveColor(dc.brush.color);
   s.textColor = ResolveColor(dc.textColor);

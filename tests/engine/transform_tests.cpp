@@ -90,6 +90,37 @@ TEST_F(TransformTest, SimpleRotationFillsTheCornersWithTheBackColour) {
             (RgbaColor{255, 255, 255, 255}));
 }
 
+TEST_F(TransformTest, AnyAngleTurnsCounterClockwise) {
+  Settings.doImageRotation = 1;
+  Settings.imageRotation = 30;
+  Settings.imageRotationBackColor = "0000FF";
+  Bitmap image = FilledImage(300, 200, 32, 255, 255, 255);
+  for (int y = 0; y < 100; ++y)  // the top half red
+    for (int x = 0; x < 300; ++x) testing::SetPixel(image.get(), x, y, {255, 0, 0, 255});
+  Bitmap turned = RotateImage(std::move(image));
+  ASSERT_TRUE(turned);
+  EXPECT_EQ(FreeImage_GetBPP(turned.get()), 32u);
+  EXPECT_EQ(Width(turned.get()), 360);   // 300 cos 30 + 200 sin 30 = 359.8
+  EXPECT_EQ(Height(turned.get()), 324);  // 300 sin 30 + 200 cos 30 = 323.2
+  EXPECT_EQ(PixelAt(turned.get(), 2, 2), (RgbaColor{0, 0, 255, 255}));
+  // The border between the halves passes the centre (180, 162) and rises to the right, to
+  // y = 104 at x = 280 and falls to y = 220 at x = 80.
+  EXPECT_EQ(PixelAt(turned.get(), 280, 90), (RgbaColor{255, 0, 0, 255}));
+  EXPECT_EQ(PixelAt(turned.get(), 280, 120), (RgbaColor{255, 255, 255, 255}));
+  EXPECT_EQ(PixelAt(turned.get(), 80, 205), (RgbaColor{255, 0, 0, 255}));
+  EXPECT_EQ(PixelAt(turned.get(), 80, 235), (RgbaColor{255, 255, 255, 255}));
+  EXPECT_EQ(PixelAt(turned.get(), 180, 150), (RgbaColor{255, 0, 0, 255}));
+  EXPECT_EQ(PixelAt(turned.get(), 180, 175), (RgbaColor{255, 255, 255, 255}));
+
+  Settings.imageRotationType = 1;  // advanced: same size, no background anywhere
+  Bitmap kept = RotateImage(FilledImage(300, 200, 24, 0, 128, 0));
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(FreeImage_GetBPP(kept.get()), 24u);
+  EXPECT_EQ(Width(kept.get()), 300);
+  EXPECT_EQ(PixelAt(kept.get(), 0, 0), (RgbaColor{0, 128, 0, 255}));
+  EXPECT_EQ(PixelAt(kept.get(), 299, 199), (RgbaColor{0, 128, 0, 255}));
+}
+
 TEST_F(TransformTest, AnglesOutsideOneTo359LeaveTheImageAndItsDepth) {
   Settings.doImageRotation = 1;
   for (const int angle : {0, 360, -90, 400}) {
@@ -237,6 +268,79 @@ TEST_F(TransformTest, ThresholdOf300ActsAs44) {
     BYTE index = 0;
     ASSERT_TRUE(FreeImage_GetPixelIndex(bilevel.get(), 3, 3, &index));
     EXPECT_EQ(index != 0, white) << grey;
+  }
+}
+
+}  // namespace
+}  // namespace vecrast
+
+namespace vecrast {
+namespace {
+
+// A picture of pseudo-random colours of the given depth, odd-sized so rows have padding.
+Bitmap NoisePicture(unsigned bpp) {
+  Bitmap image = Adopt(FreeImage_Allocate(257, 131, static_cast<int>(bpp), 0, 0, 0));
+  unsigned state = 12345;
+  for (int y = 0; y < Height(image.get()); ++y) {
+    BYTE* pixel = FreeImage_GetScanLine(image.get(), y);
+    for (unsigned i = 0; i < FreeImage_GetLine(image.get()); ++i) {
+      state = state * 1103515245u + 12345u;
+      pixel[i] = static_cast<BYTE>(state >> 16);
+    }
+  }
+  return image;
+}
+
+bool SameImage(FIBITMAP* a, FIBITMAP* b) {
+  if (FreeImage_GetBPP(a) != FreeImage_GetBPP(b) || Width(a) != Width(b) || Height(a) != Height(b))
+    return false;
+  for (int y = 0; y < Height(a); ++y) {
+    for (int x = 0; x < Width(a); ++x) {
+      BYTE left = 0, right = 0;
+      FreeImage_GetPixelIndex(a, static_cast<unsigned>(x), static_cast<unsigned>(y), &left);
+      FreeImage_GetPixelIndex(b, static_cast<unsigned>(x), static_cast<unsigned>(y), &right);
+      if (left != right) return false;
+    }
+  }
+  const RGBQUAD* pa = FreeImage_GetPalette(a);
+  const RGBQUAD* pb = FreeImage_GetPalette(b);
+  for (unsigned i = 0; i < FreeImage_GetColorsUsed(a); ++i)
+    if (pa[i].rgbRed != pb[i].rgbRed || pa[i].rgbBlue != pb[i].rgbBlue) return false;
+  return true;
+}
+
+TEST_F(TransformTest, AdjustmentMatchesTheLibrary) {
+  Settings.doImageColorCorrection = 1;
+  Settings.imageBrightness = -30;
+  Settings.imageContrast = 45;
+  Settings.imageGamma = 1.7f;
+  Settings.imageInvert = 1;
+  for (const unsigned bpp : {24u, 32u}) {
+    Bitmap expected = NoisePicture(bpp);
+    FreeImage_AdjustColors(expected.get(), -30, 45, 1.7f, TRUE);
+    Bitmap adjusted = AdjustImageColors(NoisePicture(bpp));
+    for (int y = 0; y < Height(expected.get()); ++y)
+      ASSERT_EQ(0, std::memcmp(FreeImage_GetScanLine(adjusted.get(), y),
+                               FreeImage_GetScanLine(expected.get(), y),
+                               Width(expected.get()) * bpp / 8)) << bpp << " row " << y;
+  }
+}
+
+// The steps' own grey and black-and-white conversions match the library's pixel for pixel.
+TEST_F(TransformTest, GreyAndThresholdMatchTheLibrary) {
+  Settings.doImageGreyscale = 1;
+  Settings.doImageThreshold = 1;
+  Settings.imageThreshold = 100;
+  for (const unsigned bpp : {24u, 32u}) {
+    Bitmap picture = NoisePicture(bpp);
+    Bitmap expectedGrey = Adopt(FreeImage_ConvertToGreyscale(picture.get()));
+    Bitmap expectedBilevel = Adopt(FreeImage_Threshold(picture.get(), 100));
+    Bitmap expectedFromGrey = Adopt(FreeImage_Threshold(expectedGrey.get(), 100));
+    Bitmap grey = GreyscaleImage(Adopt(FreeImage_Clone(picture.get())));
+    EXPECT_TRUE(SameImage(grey.get(), expectedGrey.get())) << bpp;
+    EXPECT_TRUE(SameImage(ThresholdImage(Adopt(FreeImage_Clone(picture.get()))).get(),
+                          expectedBilevel.get())) << bpp;
+    EXPECT_TRUE(SameImage(ThresholdImage(std::move(grey)).get(), expectedFromGrey.get())) << bpp;
   }
 }
 

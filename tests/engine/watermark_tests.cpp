@@ -344,6 +344,7 @@ class DrawWatermarkTest : public ::testing::Test {
  protected:
   void SetUp() override {
     saved = Settings;
+    savedJob = ConversionJob;
     ResetSettings(true);
     Settings.doWatermark = 1;
     Settings.text = "Watermark";
@@ -354,10 +355,12 @@ class DrawWatermarkTest : public ::testing::Test {
   void TearDown() override {
     FreeFont(kWatermarkFontSlot);
     Settings = saved;
+    ConversionJob = savedJob;
     for (const std::string& path : paths) std::remove(path.c_str());
   }
   Bitmap Draw() { return DrawWatermark(FilledImage(200, 100, 32, 255, 255, 255), 200, 100); }
   SettingsRecord saved;
+  ConversionJobRecord savedJob;
   std::vector<std::string> paths;
 };
 
@@ -380,6 +383,21 @@ TEST_F(DrawWatermarkTest, InsideTheFrameTheBoxStartsPastTheLeftBand) {
   EXPECT_EQ(MarkedBox(Draw().get()).left, 30);
   Settings.doFrame = 0;  // without a frame the boundary is the whole image
   EXPECT_EQ(MarkedBox(Draw().get()).left, 10);
+}
+
+// The text's tokens are expanded and "%EOL%" starts a second line: the box is about two
+// lines high.
+TEST_F(DrawWatermarkTest, TokensAndLineBreaksOfTheText) {
+  ConversionJob.sequenceNumber = 7;
+  Settings.text = "Page 00007";
+  const Marked oneLine = MarkedBox(Draw().get());
+  Settings.text = "Page %N%";
+  EXPECT_EQ(MarkedBox(Draw().get()).left, oneLine.left);
+  Settings.text = "Page %N%%EOL%of the set";
+  const Marked twoLines = MarkedBox(Draw().get());
+  const int lineHeight = oneLine.bottom - oneLine.top + 1;
+  EXPECT_GE(twoLines.bottom - twoLines.top + 1, 2 * lineHeight - 1);
+  EXPECT_LE(twoLines.bottom - twoLines.top + 1, 2 * lineHeight + 1);
 }
 
 TEST_F(DrawWatermarkTest, DefaultBackOpacityLeavesTheBoxPracticallyInvisible) {

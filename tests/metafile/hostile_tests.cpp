@@ -6,6 +6,7 @@
 
 #include "metafile/object_table.h"
 #include "metafile/player.h"
+#include "metafile/raster_backend.h"
 #include "metafile/record_loop.h"
 #include "metafile/recording_backend.h"
 #include "metafile/render.h"
@@ -211,6 +212,32 @@ TEST(RecordLoop, BadMetafileHeaderIsRefused) {
   std::string reason;
   EXPECT_FALSE(metafile::RenderPlaceableMetafile(bytes.data(), bytes.size(), picture, reason));
   EXPECT_NE(reason.find("header"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// A file that repeats huge figures stops painting once the work budget is spent, instead
+// of running for minutes.
+TEST(HostileRecords, PaintingStopsWhenTheWorkBudgetIsSpent) {
+  WmfWriter w;
+  w.CreatePen(5, 0, 0).SelectObject(0);
+  w.CreateBrush(0, Rgb(255, 0, 0)).CreateBrush(0, Rgb(0, 0, 255));  // slots 1, 2
+  for (int i = 0; i < 40; ++i) w.SelectObject(uint16_t(1 + i % 2)).Rectangle(0, 0, 100, 100);
+  const Bytes bytes = w.Placeable(0, 0, 100, 100, 96);
+  metafile::PlaceableHeader header;
+  metafile::Placement placement;
+  std::string reason;
+  ASSERT_TRUE(metafile::ReadPlaceableHeader(bytes.data(), bytes.size(), header, reason));
+  ASSERT_TRUE(metafile::ComputePlacement(header, placement, reason));
+  metafile::Canvas canvas(placement.width, placement.height);
+  metafile::RasterBackend backend(canvas, 10 * 100 * 100);  // room for ten figures
+  ASSERT_TRUE(metafile::PlayPlaceableMetafile(bytes.data(), bytes.size(), header, placement, backend, reason));
+  EXPECT_TRUE(backend.Exhausted());
+  EXPECT_EQ(canvas.Pixel(50, 50) & 0xFFFFFF, kBlue);  // the tenth figure, blue, was the last
+  EXPECT_EQ(backend.RasterCanvas(), nullptr);
+  EXPECT_FALSE(backend.Charge({0, 0, 1, 1}));
 }
 
 }  // namespace

@@ -23,28 +23,32 @@ WmfWriter PenAndBrush(uint16_t penStyle = kSolid, int16_t penWidth = 0, uint32_t
   return w;
 }
 
-TEST(Rectangle, OnePixelPenFramesTheRightAndBottomInsideTheBox) {
+// Pictures are played back in advanced graphics mode, where a rectangle includes its right
+// and bottom edges: a one-pixel frame lies on them.
+TEST(Rectangle, OnePixelPenFramesBothEdges) {
   WmfWriter w = PenAndBrush();
   w.Rectangle(10, 10, 20, 20);
   const auto p = Draw(w);
   EXPECT_EQ(At(p, 10, 10), kBlack);
-  EXPECT_EQ(At(p, 19, 15), kBlack);
-  EXPECT_EQ(At(p, 15, 19), kBlack);
-  EXPECT_EQ(At(p, 20, 15), kWhite);
-  EXPECT_EQ(At(p, 15, 20), kWhite);
+  EXPECT_EQ(At(p, 20, 15), kBlack);
+  EXPECT_EQ(At(p, 15, 20), kBlack);
+  EXPECT_EQ(At(p, 21, 15), kWhite);
+  EXPECT_EQ(At(p, 15, 21), kWhite);
   EXPECT_EQ(At(p, 9, 15), kWhite);
-  EXPECT_EQ(Count(p, kRed), 8 * 8);
-  EXPECT_EQ(Count(p, kBlack), 4 * 9);
+  EXPECT_EQ(Count(p, kRed), 9 * 9);
+  EXPECT_EQ(Count(p, kBlack), 4 * 10);
 }
 
-TEST(Rectangle, NullPenFillIsOnePixelSmaller) {
+// Without a pen the fill stops short of the right and bottom edges.
+TEST(Rectangle, NullPenFillExcludesRightAndBottomEdges) {
   WmfWriter w = PenAndBrush(kNullPen);
   w.Rectangle(10, 10, 20, 20);
   const auto p = Draw(w);
-  EXPECT_EQ(Count(p, kRed), 9 * 9);
+  EXPECT_EQ(Count(p, kRed), 10 * 10);
   EXPECT_EQ(At(p, 10, 10), kRed);
-  EXPECT_EQ(At(p, 18, 18), kRed);
-  EXPECT_EQ(At(p, 19, 19), kWhite);
+  EXPECT_EQ(At(p, 19, 19), kRed);
+  EXPECT_EQ(At(p, 20, 19), kWhite);
+  EXPECT_EQ(At(p, 19, 20), kWhite);
 }
 
 TEST(Rectangle, WidePenIsCentredAndInsideFrameStaysInside) {
@@ -61,8 +65,22 @@ TEST(Rectangle, WidePenIsCentredAndInsideFrameStaysInside) {
   EXPECT_EQ(At(b, 20, 40), kBlack);
   EXPECT_EQ(At(b, 24, 40), kBlack);
   EXPECT_EQ(At(b, 25, 40), kRed);
-  EXPECT_EQ(At(b, 59, 40), kBlack);
-  EXPECT_EQ(At(b, 60, 40), kWhite);
+  EXPECT_EQ(At(b, 60, 40), kBlack);
+  EXPECT_EQ(At(b, 61, 40), kWhite);
+}
+
+// A pen's width is mapped as a vector from the origin with both ends rounded: 8 units at
+// a sixth of a pixel each are one pixel from origin 0, but two when the origin maps to a
+// third of a pixel.
+TEST(Lines, PenWidthRoundsBothEndsOfTheMappedWidth) {
+  for (int16_t origin : {int16_t(0), int16_t(-2)}) {
+    WmfWriter w;
+    w.SetMapMode(8).SetWindowOrg(origin, 0).SetWindowExt(600, 600);
+    w.CreatePen(kSolid, 8, Rgb(0, 0, 0)).SelectObject(0);
+    w.MoveTo(60, 300).LineTo(540, 300);
+    const auto p = Render(w.Placeable(0, 0, 600, 600, 576));
+    EXPECT_EQ(Count(p, kBlack, 50, 0, 51, 100), origin == 0 ? 1 : 2) << origin;
+  }
 }
 
 TEST(Lines, LineToLeavesOutTheLastPixelAndMovesThePosition) {
@@ -194,11 +212,11 @@ TEST(HatchBrush, AllSixPatternsOnAnEightPixelGrid) {
     bool (*line)(int x, int y);
   };
   const Case cases[] = {
-      {0, [](int, int y) { return y % 8 == 7; }},
+      {0, [](int, int y) { return y % 8 == 3; }},
       {1, [](int x, int) { return x % 8 == 4; }},
       {2, [](int x, int y) { return x % 8 == y % 8; }},
       {3, [](int x, int y) { return x % 8 == 7 - y % 8; }},
-      {4, [](int x, int y) { return y % 8 == 7 || x % 8 == 4; }},
+      {4, [](int x, int y) { return y % 8 == 3 || x % 8 == 4; }},
       {5, [](int x, int y) { return x % 8 == y % 8 || x % 8 == 7 - y % 8; }},
   };
   for (const Case& c : cases) {
@@ -220,10 +238,11 @@ TEST(HatchBrush, TransparentBackgroundLeavesGapsAlone) {
   WmfWriter w;
   w.CreatePen(kNullPen, 0, 0).SelectObject(0);
   w.CreateBrush(kBrushHatched, Rgb(0, 0, 255), 0).SelectObject(1);
-  w.SetBkMode(1).Rectangle(0, 0, 17, 17);
+  w.SetBkMode(1).Rectangle(0, 0, 16, 16);
   const auto p = Draw(w);
   EXPECT_EQ(Count(p, kBlue), 2 * 16);
-  EXPECT_EQ(At(p, 3, 3), kWhite);
+  EXPECT_EQ(At(p, 3, 4), kWhite);
+  EXPECT_EQ(At(p, 3, 3), kBlue);
 }
 
 TEST(Rop2, XorTwiceRestoresAndNotInverts) {
@@ -264,7 +283,7 @@ TEST(Pixels, SetPixelAndFloodFill) {
   w.SelectObject(1).ExtFloodFill(30, 30, Rgb(0, 0, 0), 0);
   const auto p = Draw(w);
   EXPECT_EQ(At(p, 5, 6), kBlue);
-  EXPECT_EQ(Count(p, kRed), 18 * 18);
+  EXPECT_EQ(Count(p, kRed), 19 * 19);
   EXPECT_EQ(At(p, 50, 50), kWhite);
 }
 

@@ -38,11 +38,11 @@ std::vector<metafile::RecordedCall> Record(const wmfw::Bytes& bytes) {
 TEST(Mapping, WindowExtentScalesOntoTheBox) {
   WmfWriter w = RedFill();
   w.SetMapMode(8).SetWindowOrg(0, 0).SetWindowExt(50, 50);
-  w.Rectangle(0, 0, 11, 11);  // 11 units of 2 pixels, one pixel less for the null pen
+  w.Rectangle(0, 0, 10, 10);  // 10 units of 2 pixels
   const auto p = Draw(w);
-  EXPECT_EQ(At(p, 20, 20), kRed);
-  EXPECT_EQ(At(p, 21, 21), kWhite);
-  EXPECT_EQ(Count(p, kRed), 21 * 21);
+  EXPECT_EQ(At(p, 19, 19), kRed);
+  EXPECT_EQ(At(p, 20, 20), kWhite);
+  EXPECT_EQ(Count(p, kRed), 20 * 20);
 }
 
 TEST(Mapping, NegativeExtentFlipsAndViewportMoves) {
@@ -83,8 +83,8 @@ TEST(Mapping, RecordingBackEndSeesCanvasCoordinates) {
   ASSERT_FALSE(calls[0].points.empty());
   EXPECT_DOUBLE_EQ(calls[0].points[0].x, 0);
   EXPECT_DOUBLE_EQ(calls[0].points[0].y, 0);
-  EXPECT_DOUBLE_EQ(calls[0].points[2].x, 99);  // right edge 100, outline on its last pixel
-  EXPECT_DOUBLE_EQ(calls[0].points[2].y, 49);
+  EXPECT_DOUBLE_EQ(calls[0].points[2].x, 100);  // the outline lies on the right edge
+  EXPECT_DOUBLE_EQ(calls[0].points[2].y, 50);
   EXPECT_EQ(calls[0].style.brush.color, 0xFFFFFFu);
 }
 
@@ -218,10 +218,28 @@ namespace {
 TEST(Mapping, ExplicitViewportIsInDevicePixels) {
   WmfWriter w = RedFill();
   w.SetMapMode(8).SetWindowExt(1440, 1440);
-  w.Rectangle(0, 0, 11, 11);
-  EXPECT_EQ(Count(Render(w.Placeable(0, 0, 1440, 1440, 1440)), kRed), 0);  // under a pixel
-  w.SetViewportExt(1440, 1440).Rectangle(0, 0, 11, 11);
-  EXPECT_EQ(Count(Render(w.Placeable(0, 0, 1440, 1440, 1440)), kRed), 10 * 10);
+  w.Rectangle(0, 0, 7, 7);
+  EXPECT_EQ(Count(Render(w.Placeable(0, 0, 1440, 1440, 1440)), kRed), 0);  // under half a pixel
+  w.SetViewportExt(1440, 1440).Rectangle(0, 0, 7, 7);
+  EXPECT_EQ(Count(Render(w.Placeable(0, 0, 1440, 1440, 1440)), kRed), 7 * 7);
+}
+
+}  // namespace
+
+namespace {
+
+// The box is recorded in whole hundredths of a millimetre and its viewport in whole
+// device pixels, and that frame is then stretched onto the box's pixels: 608 units at
+// 2305 per inch are 670 hundredths of a millimetre, 25.32 pixels, a viewport of 25,
+// stretched by 25 / 25.32 onto a 25-pixel box. Unit 600 lands at 24.35, not 24.67.
+TEST(Mapping, FrameRoundingOfSmallPictures) {
+  WmfWriter w;
+  w.SetPixel(600, 0, Rgb(0, 0, 255));
+  const auto calls = Record(w.Placeable(0, 0, 608, 512, 2305));
+  ASSERT_EQ(calls.size(), 1u);
+  const double framePixels = 670 * 96.0 / 2540;
+  EXPECT_NEAR(600 * 25.0 / 608 * 25.0 / framePixels, 24.35, 0.01);
+  EXPECT_DOUBLE_EQ(calls[0].points[0].x, 24);
 }
 
 }  // namespace

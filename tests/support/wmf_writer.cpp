@@ -266,6 +266,170 @@ Bytes WmfWriter::Placeable(int16_t left, int16_t top, int16_t right, int16_t bot
   return out;
 }
 
+namespace {
+
+Bytes Words(const std::vector<int16_t>& words) {
+  Bytes out;
+  for (int16_t w : words) PutU16(out, uint16_t(w));
+  return out;
+}
+
+Bytes Concat(Bytes head, const Bytes& tail) {
+  head.insert(head.end(), tail.begin(), tail.end());
+  return head;
+}
+
+std::vector<int16_t> RopWords(uint32_t rop) { return {int16_t(rop & 0xFFFF), int16_t(rop >> 16)}; }
+
+Bytes PaletteEntries(uint16_t start, const std::vector<uint32_t>& colors) {
+  Bytes p;
+  PutU16(p, start);
+  PutU16(p, uint16_t(colors.size()));
+  for (uint32_t c : colors) {
+    p.push_back(uint8_t(c & 0xFF));
+    p.push_back(uint8_t((c >> 8) & 0xFF));
+    p.push_back(uint8_t((c >> 16) & 0xFF));
+    p.push_back(0);
+  }
+  return p;
+}
+
+}  // namespace
+
+Bytes PackedDib(const DibSpec& spec) {
+  Bytes out;
+  if (spec.coreHeader) {
+    PutU32(out, 12);
+    PutU16(out, uint16_t(spec.width));
+    PutU16(out, uint16_t(spec.height));
+    PutU16(out, 1);
+    PutU16(out, spec.bitCount);
+  } else {
+    PutU32(out, 40);
+    PutU32(out, uint32_t(spec.width));
+    PutU32(out, uint32_t(spec.height));
+    PutU16(out, 1);
+    PutU16(out, spec.bitCount);
+    PutU32(out, spec.compression);
+    PutU32(out, uint32_t(spec.bits.size()));
+    PutU32(out, 0);
+    PutU32(out, 0);
+    const size_t entries = spec.paletteIndices.empty() ? spec.colors.size() : spec.paletteIndices.size();
+    PutU32(out, uint32_t(entries));
+    PutU32(out, 0);
+    for (uint32_t m : spec.masks) PutU32(out, m);
+  }
+  for (uint16_t index : spec.paletteIndices) PutU16(out, index);
+  for (uint32_t c : spec.colors) {
+    out.push_back(uint8_t(c & 0xFF));
+    out.push_back(uint8_t((c >> 8) & 0xFF));
+    out.push_back(uint8_t((c >> 16) & 0xFF));
+    if (!spec.coreHeader) out.push_back(0);
+  }
+  return Concat(out, spec.bits);
+}
+
+Bytes DibRows(const std::vector<std::vector<uint32_t>>& topFirst, uint16_t bitCount, bool topDown) {
+  Bytes out;
+  const size_t rows = topFirst.size();
+  for (size_t r = 0; r < rows; ++r) {
+    const std::vector<uint32_t>& row = topFirst[topDown ? r : rows - 1 - r];
+    Bytes packed((row.size() * bitCount + 31) / 32 * 4, 0);
+    for (size_t x = 0; x < row.size(); ++x) {
+      const uint32_t v = row[x];
+      switch (bitCount) {
+        case 1: packed[x / 8] |= uint8_t((v & 1) << (7 - x % 8)); break;
+        case 4: packed[x / 2] |= uint8_t((v & 0xF) << (x % 2 ? 0 : 4)); break;
+        case 8: packed[x] = uint8_t(v); break;
+        case 16: packed[2 * x] = uint8_t(v), packed[2 * x + 1] = uint8_t(v >> 8); break;
+        default:
+          for (size_t b = 0; b < size_t(bitCount / 8); ++b) packed[x * (bitCount / 8) + b] = uint8_t(v >> (8 * b));
+          break;
+      }
+    }
+    out.insert(out.end(), packed.begin(), packed.end());
+  }
+  return out;
+}
+
+Bytes Bitmap16(int16_t width, int16_t height, uint8_t bitsPixel, const Bytes& rows) {
+  const int16_t widthBytes = int16_t(height > 0 ? rows.size() / size_t(height) : 0);
+  Bytes out = Words({0, width, height, widthBytes});
+  out.push_back(1);
+  out.push_back(bitsPixel);
+  return Concat(out, rows);
+}
+
+WmfWriter& WmfWriter::SetStretchBltMode(int16_t mode) { return Record(kSetStretchBltMode, {mode}); }
+
+WmfWriter& WmfWriter::PatBlt(int16_t x, int16_t y, int16_t w, int16_t h, uint32_t rop) {
+  auto r = RopWords(rop);
+  return Record(kPatBlt, {r[0], r[1], h, w, y, x});
+}
+
+WmfWriter& WmfWriter::DibBitBlt(int16_t x, int16_t y, int16_t w, int16_t h, int16_t xSrc, int16_t ySrc,
+                                uint32_t rop, const Bytes& dib) {
+  auto r = RopWords(rop);
+  return RecordBytes(kDibBitBlt, Concat(Words({r[0], r[1], ySrc, xSrc, h, w, y, x}), dib));
+}
+
+WmfWriter& WmfWriter::DibStretchBlt(int16_t x, int16_t y, int16_t w, int16_t h, int16_t xSrc, int16_t ySrc,
+                                    int16_t wSrc, int16_t hSrc, uint32_t rop, const Bytes& dib) {
+  auto r = RopWords(rop);
+  return RecordBytes(kDibStretchBlt, Concat(Words({r[0], r[1], hSrc, wSrc, ySrc, xSrc, h, w, y, x}), dib));
+}
+
+WmfWriter& WmfWriter::StretchDib(int16_t x, int16_t y, int16_t w, int16_t h, int16_t xSrc, int16_t ySrc,
+                                 int16_t wSrc, int16_t hSrc, uint32_t rop, uint16_t usage, const Bytes& dib) {
+  auto r = RopWords(rop);
+  return RecordBytes(kStretchDib,
+                     Concat(Words({r[0], r[1], int16_t(usage), hSrc, wSrc, ySrc, xSrc, h, w, y, x}), dib));
+}
+
+WmfWriter& WmfWriter::SetDibToDev(int16_t x, int16_t y, int16_t w, int16_t h, int16_t xSrc, int16_t ySrc,
+                                  uint16_t startScan, uint16_t scans, uint16_t usage, const Bytes& dib) {
+  return RecordBytes(kSetDibToDev, Concat(Words({int16_t(usage), int16_t(scans), int16_t(startScan), ySrc, xSrc,
+                                                  h, w, y, x}),
+                                           dib));
+}
+
+WmfWriter& WmfWriter::BitBlt(int16_t x, int16_t y, int16_t w, int16_t h, int16_t xSrc, int16_t ySrc, uint32_t rop,
+                             const Bytes& bitmap16) {
+  auto r = RopWords(rop);
+  return RecordBytes(kBitBlt, Concat(Words({r[0], r[1], ySrc, xSrc, h, w, y, x}), bitmap16));
+}
+
+WmfWriter& WmfWriter::StretchBlt(int16_t x, int16_t y, int16_t w, int16_t h, int16_t xSrc, int16_t ySrc,
+                                 int16_t wSrc, int16_t hSrc, uint32_t rop, const Bytes& bitmap16) {
+  auto r = RopWords(rop);
+  return RecordBytes(kStretchBlt, Concat(Words({r[0], r[1], hSrc, wSrc, ySrc, xSrc, h, w, y, x}), bitmap16));
+}
+
+WmfWriter& WmfWriter::DibCreatePatternBrush(uint16_t style, uint16_t usage, const Bytes& dib) {
+  ++objectCount_;
+  return RecordBytes(kDibCreatePatternBrush, Concat(Words({int16_t(style), int16_t(usage)}), dib));
+}
+
+WmfWriter& WmfWriter::CreatePatternBrush(const Bytes& bitmap16) {
+  ++objectCount_;
+  // The BITMAP16 header with its bits pointer, 18 reserved bytes, then the rows.
+  Bytes payload(bitmap16.begin(), bitmap16.begin() + std::min<size_t>(10, bitmap16.size()));
+  payload.resize(32, 0);
+  if (bitmap16.size() > 10) payload.insert(payload.end(), bitmap16.begin() + 10, bitmap16.end());
+  return RecordBytes(kCreatePatternBrush, payload);
+}
+
+WmfWriter& WmfWriter::CreatePalette(const std::vector<uint32_t>& colors) {
+  ++objectCount_;
+  return RecordBytes(kCreatePalette, PaletteEntries(0x0300, colors));
+}
+
+WmfWriter& WmfWriter::SelectPalette(uint16_t index) { return Record(kSelectPalette, {int16_t(index)}); }
+
+WmfWriter& WmfWriter::SetPalEntries(uint16_t start, const std::vector<uint32_t>& colors) {
+  return RecordBytes(kSetPalEntries, PaletteEntries(start, colors));
+}
+
 bool WriteFile(const std::string& path, const Bytes& bytes) {
   FILE* f = std::fopen(path.c_str(), "wb");
   if (!f) return false;

@@ -37,7 +37,30 @@ enum Function : uint16_t {
   kEscape = 0x0626, kCreateRegion = 0x06FF, kArc = 0x0817, kPie = 0x081A, kChord = 0x0830,
   kBitBlt = 0x0922, kDibBitBlt = 0x0940, kExtTextOut = 0x0A32, kStretchBlt = 0x0B23,
   kDibStretchBlt = 0x0B41, kSetDibToDev = 0x0D33, kStretchDib = 0x0F43, kCreatePalette = 0x00F7,
+  kCreatePatternBrush = 0x01F9, kSetPalEntries = 0x0037,
 };
+
+// Device-independent bitmaps as the bitmap records carry them: header, colour table, bits.
+struct DibSpec {
+  int32_t width = 0;
+  int32_t height = 0;  // negative: top row stored first
+  uint16_t bitCount = 24;
+  uint32_t compression = 0;              // 0 RGB, 1 RLE8, 2 RLE4, 3 bit fields, 4 JPEG, 5 PNG
+  std::vector<uint32_t> colors;          // colour table as 0x00RRGGBB
+  std::vector<uint16_t> paletteIndices;  // or, for DIB_PAL_COLORS, palette indices
+  std::vector<uint32_t> masks;           // bit-field masks written after the header
+  Bytes bits;
+  bool coreHeader = false;  // the 12-byte header with 3-byte colour entries
+};
+Bytes PackedDib(const DibSpec& spec);
+
+// Pixel values of rows given top row first (palette indices, 16-bit values or
+// 0x00RRGGBB colours), packed as DIB rows of `bitCount` bits padded to four bytes, in
+// the order a DIB of that orientation stores them.
+Bytes DibRows(const std::vector<std::vector<uint32_t>>& topFirst, uint16_t bitCount, bool topDown = false);
+
+// A device-dependent bitmap (BITMAP16 header and rows of `widthBytes`, top row first).
+Bytes Bitmap16(int16_t width, int16_t height, uint8_t bitsPixel, const Bytes& rows);
 
 class WmfWriter {
  public:
@@ -104,6 +127,28 @@ class WmfWriter {
   WmfWriter& TextOut(int16_t x, int16_t y, const std::string& text);
   WmfWriter& ExtTextOut(int16_t x, int16_t y, uint16_t options, const std::string& text,
                         const std::vector<int16_t>& dx = {}, const int16_t* rect = nullptr);
+
+  // Bitmaps and raster operations. Rectangles are x, y, width, height; `rop` is the 32-bit
+  // raster operation (e.g. 0x00CC0020 for SRCCOPY).
+  WmfWriter& SetStretchBltMode(int16_t mode);
+  WmfWriter& PatBlt(int16_t x, int16_t y, int16_t w, int16_t h, uint32_t rop);
+  WmfWriter& DibBitBlt(int16_t x, int16_t y, int16_t w, int16_t h, int16_t xSrc, int16_t ySrc, uint32_t rop,
+                       const Bytes& dib);
+  WmfWriter& DibStretchBlt(int16_t x, int16_t y, int16_t w, int16_t h, int16_t xSrc, int16_t ySrc, int16_t wSrc,
+                           int16_t hSrc, uint32_t rop, const Bytes& dib);
+  WmfWriter& StretchDib(int16_t x, int16_t y, int16_t w, int16_t h, int16_t xSrc, int16_t ySrc, int16_t wSrc,
+                        int16_t hSrc, uint32_t rop, uint16_t usage, const Bytes& dib);
+  WmfWriter& SetDibToDev(int16_t x, int16_t y, int16_t w, int16_t h, int16_t xSrc, int16_t ySrc, uint16_t startScan,
+                         uint16_t scans, uint16_t usage, const Bytes& dib);
+  WmfWriter& BitBlt(int16_t x, int16_t y, int16_t w, int16_t h, int16_t xSrc, int16_t ySrc, uint32_t rop,
+                    const Bytes& bitmap16);
+  WmfWriter& StretchBlt(int16_t x, int16_t y, int16_t w, int16_t h, int16_t xSrc, int16_t ySrc, int16_t wSrc,
+                        int16_t hSrc, uint32_t rop, const Bytes& bitmap16);
+  WmfWriter& DibCreatePatternBrush(uint16_t style, uint16_t usage, const Bytes& dib);
+  WmfWriter& CreatePatternBrush(const Bytes& bitmap16);
+  WmfWriter& CreatePalette(const std::vector<uint32_t>& colors);  // COLORREFs
+  WmfWriter& SelectPalette(uint16_t index);
+  WmfWriter& SetPalEntries(uint16_t start, const std::vector<uint32_t>& colors);
 
   // The records so far as a placeable metafile: header box in metafile units, units per inch.
   Bytes Placeable(int16_t left, int16_t top, int16_t right, int16_t bottom, uint16_t unitsPerInch) const;

@@ -1,0 +1,77 @@
+#include "app/parse_command_line.h"
+
+#include <string>
+
+#include "app/console_batch.h"
+#include "app/help_text.h"
+#include "app/option_reader.h"
+#include "app/product.h"
+#include "app/run_setup.h"
+#include "platform/console.h"
+#include "platform/key_wait.h"
+#include "platform/program_folder.h"
+#include "settings/settings.h"
+
+namespace vecrast {
+
+namespace {
+
+void PrintBanner() {
+  PrintLine(WindowTitle());
+  PrintLine(kConsoleLegalNotice);
+  PrintLine(kMakerWebAddress);
+  PrintLine(" ");
+}
+
+bool RunEarlySwitch(const std::string& key, int& exitStatus) {
+  if (key == "-U" || key == "-T") {
+    PrintErrorLine("Error: " + key + " is a mode of the windowed program, which is not part of this build");
+    exitStatus = 1;
+    return true;
+  }
+  if (key == "-V" || key == "--VERSION") {
+    PrintLine(VersionText(kVersionNumber));
+    exitStatus = 0;
+    return true;
+  }
+  if (key == "-H" || key == "-?" || key == "--HELP") {
+    for (const std::string& line : HelpLines(ProgramName())) PrintLine(line);
+    exitStatus = 0;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+CommandLineOutcome ParseCommandLine(const Arguments& arguments) {
+  CommandLineOutcome outcome;
+  if (arguments.empty()) {
+    outcome.windowed = true;
+    return outcome;
+  }
+  PrepareCommandLineRun();
+  if (RunEarlySwitch(OptionKey(arguments, 0), outcome.exitStatus)) return outcome;
+
+  const OptionReadResult state = ReadOptions(arguments);
+  if (!state.error.empty()) {
+    PrintErrorLine("Error: " + state.error);
+    if (state.pause) WaitForKey();
+    outcome.exitStatus = 1;
+    return outcome;
+  }
+  if (ConversionJob.consoleRun == 0) {
+    outcome.windowed = true;
+    return outcome;
+  }
+  if (!state.quiet) PrintBanner();
+  const bool converted = RunConsoleBatch(state.quiet);
+  if (state.pause) {
+    PrintLine("Press any key to exit.");
+    WaitForKey();
+  }
+  outcome.exitStatus = converted ? 0 : 1;
+  return outcome;
+}
+
+}  // namespace vecrast

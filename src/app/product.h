@@ -1,0 +1,21 @@
+// The product's name, version and the maker's constants shown on the console.
+#pragma once
+
+#include <string>
+
+namespace vecrast {
+
+inline constexpr const char* kProductTitle = "Zentrafax WMF to JPG";
+inline constexpr int kVersionNumber = 250;
+// The maker's one-line legal notice as the console prints it ("(c)" for the sign).
+inline constexpr const char* kConsoleLegalNotice = "Copyright (c) 2026 Zentrafax. All rights reserved.";
+inline constexpr const char* kMakerWebAddress = "https://www.zentrafax.example/";
+
+// A three-digit version number as text: 250 gives "2.5", 251 "2.5.1", 200 "2.0".
+std::string VersionText(int versionNumber);
+
+// The product title, a blank and the version text: the console banner's first line and the
+// name of the single-instance lock.
+std::string WindowTitle(const std::string& productTitle = kProductTitle, int versionNumber = kVersionNumber);
+
+}  // namespace vecrast

@@ -1,0 +1,16 @@
+// DIBs whose bits are a whole JPEG or PNG file (BI_JPEG, BI_PNG).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "metafile/bitmap_image.h"
+
+namespace metafile {
+
+// Decode into an opaque image; false for broken data or a picture larger than
+// kMaxBitmapPixels (checked before any pixel buffer is allocated).
+bool DecodeJpegImage(const uint8_t* data, size_t size, BitmapImage& image);
+bool DecodePngImage(const uint8_t* data, size_t size, BitmapImage& image);
+
+}  // namespace metafile

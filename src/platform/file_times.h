@@ -1,0 +1,15 @@
+// Reading and setting a file's last-write time.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vecrast {
+
+// The last-write time of `path` in seconds since 1970-01-01 UTC; false when it cannot be read.
+bool GetFileWriteTime(const std::string& path, int64_t& seconds);
+
+// Sets the last-write time of `path` (the access time is left alone); false on failure.
+bool SetFileWriteTime(const std::string& path, int64_t seconds);
+
+}  // namespace vecrast
