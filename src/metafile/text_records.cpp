@@ -22,10 +22,11 @@ enum : uint16_t { kEtoOpaque = 0x0002, kEtoClipped = 0x0004, kEtoPdy = 0x2000 };
 
 // Height used for a font recorded with height 0 (GDI's default), in canvas pixels.
 constexpr int kDefaultFontHeight = 16;
-// A mapped font height becomes whole pixels by rounding down unless it lies within this
-// much of the next pixel. Plain rounding made text a pixel too large in about a third of
-// the reference renderings; this threshold matches them best (equation pictures most).
-constexpr double kHeightRoundUp = 0.15;
+// A mapped font height becomes whole pixels by truncation, as in GDI (rounding made text a
+// pixel too large in about a third of the reference renderings). Heights within this much
+// of the next pixel count as that pixel, so that the picture frame's tiny stretch does not
+// take a pixel off heights that map to whole pixels.
+constexpr double kHeightRoundUp = 0.01;
 // Characters drawn of one string; the rest of a longer one is left out.
 constexpr size_t kMaxTextChars = 8192;
 // Glyph pixels one string may paint: this many times the visible area, plus a base.

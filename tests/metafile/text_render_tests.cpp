@@ -206,8 +206,7 @@ TEST(TextFont, HeightMapsAsAVerticalDistance) {
   EXPECT_EQ(Draw(direct).pixels, Draw(mapped).pixels);
 }
 
-// Logical units of a tenth of a pixel: a height maps to whole pixels, rounding down unless
-// it is within 0.15 of the next pixel.
+// Logical units of a tenth of a pixel: a height maps to whole pixels by truncation.
 metafile::Picture DrawTenths(int16_t height) {
   WmfWriter w;
   w.SetMapMode(8).SetWindowExt(3000, 1500).SetViewportExt(300, 150);
@@ -220,8 +219,9 @@ TEST(TextFont, MappedHeightsTakeWholePixels) {
   twenty.TextOut(40, 30, "Hello");
   WmfWriter twentyOne = WithFont(-21);
   twentyOne.TextOut(40, 30, "Hello");
-  EXPECT_EQ(DrawTenths(-207).pixels, Draw(twenty).pixels);
-  EXPECT_EQ(DrawTenths(-209).pixels, Draw(twentyOne).pixels);
+  EXPECT_EQ(DrawTenths(-201).pixels, Draw(twenty).pixels);
+  EXPECT_EQ(DrawTenths(-208).pixels, Draw(twenty).pixels);
+  EXPECT_EQ(DrawTenths(-210).pixels, Draw(twentyOne).pixels);
 }
 
 TEST(TextFont, PositiveHeightIsTheCellNegativeTheEm) {
