@@ -3,6 +3,8 @@
 // mapping. Pictures are 300 × 150 at one pixel per unit unless a test maps otherwise.
 #include <gtest/gtest.h>
 
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -308,6 +310,41 @@ TEST(TextSymbol, UnknownSymbolFacesFallBackToTheSymbolFont) {
   // The default character set with a symbol face still reads the Symbol encoding.
   EXPECT_EQ(DrawSymbolByte("Symbol", 1, 'a').pixels, symbol.pixels);
   EXPECT_NE(DrawSymbolByte("Arial", 0, 'a').pixels, symbol.pixels);
+}
+
+}  // namespace
+
+namespace {
+
+bool SomeFontHas(char32_t code) {
+  FcPattern* pattern = FcPatternCreate();
+  FcCharSet* charset = FcCharSetCreate();
+  FcCharSetAddChar(charset, FcChar32(code));
+  FcPatternAddCharSet(pattern, FC_CHARSET, charset);
+  FcObjectSet* objects = FcObjectSetBuild(FC_FILE, nullptr);
+  FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+  const bool found = fonts && fonts->nfont > 0;
+  if (fonts) FcFontSetDestroy(fonts);
+  FcObjectSetDestroy(objects);
+  FcCharSetDestroy(charset);
+  FcPatternDestroy(pattern);
+  return found;
+}
+
+metafile::Picture DrawShiftJis(const std::string& bytes) {
+  WmfWriter w;
+  w.SetBkMode(1).CreateFont(-40, "\x82\x6C\x82\x72 \x96\xBE\x92\xA9", 400, false, false, false, 128).SelectObject(0);
+  w.TextOut(20, 20, bytes);
+  return Draw(w);
+}
+
+TEST(TextFallback, CharactersMissingFromTheFaceComeFromAFaceThatHasThem) {
+  if (!SomeFontHas(U'\u3042') || !SomeFontHas(U'\u3044')) GTEST_SKIP() << "no font with kana installed";
+  // Without a fallback both would be the same missing-glyph box.
+  const auto a = DrawShiftJis("\x82\xA0");  // hiragana a
+  const auto i = DrawShiftJis("\x82\xA2");  // hiragana i
+  EXPECT_FALSE(InkBounds(a).Empty());
+  EXPECT_NE(a.pixels, i.pixels);
 }
 
 }  // namespace
