@@ -63,8 +63,9 @@ bool SettleOutputFolder(const BatchMode& mode) {
   return true;
 }
 
-// The offered output extensions are compared exactly: "JPG" is not "jpg".
-bool IsOfferedOutputExtension(const std::string& extension) {
+// True when the extension is one of the offered output extensions, compared exactly:
+// "JPG" is not "jpg".
+bool IsOutputFormat(const std::string& extension) {
   for (const std::string& offered : outputExtensions) {
     if (offered == extension) return true;
   }
@@ -77,7 +78,7 @@ bool SettleFormats(const BatchMode& mode) {
     ConversionJob.outputExtension = outputExtensions.front();
   }
   Debug(mode, "Conversion: " + ConversionJob.outputExtension);
-  if (!IsOfferedOutputExtension(ConversionJob.outputExtension)) return Fail("Error: Invalid conversion type");
+  if (!IsOutputFormat(ConversionJob.outputExtension)) return Fail("Error: Invalid conversion type");
   return true;
 }
 

@@ -10,14 +10,15 @@ namespace vecrast {
 
 namespace {
 
+// The usage examples use this system's paths (folders separated by "/").
 constexpr std::array<const char*, 36> kHelpLines = {
     " ",
     "Usage: %s1% -i <filename> [options]",
     " ",
     "  %s1% -i example.%s2%",
-    "  %s1% -i c:\\tmp\\example.%s2%",
-    "  %s1% -i c:\\tmp\\example.%s2% -o d:\\converted",
-    "  %s1% -i c:\\tmp\\example.%s2% -o d:\\converted --jpg-quality=95",
+    "  %s1% -i /tmp/example.%s2%",
+    "  %s1% -i /tmp/example.%s2% -o /tmp/converted",
+    "  %s1% -i /tmp/example.%s2% -o /tmp/converted --jpg-quality=95",
     " ",
     "Options:",
     " ",

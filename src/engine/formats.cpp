@@ -59,7 +59,7 @@ const OutputFormat& FindOutputFormat(std::string_view extension) {
   return found == table.end() ? kNone : found->second;
 }
 
-bool IsOutputFormat(std::string_view extension) { return FormatTable().count(std::string(extension)) != 0; }
+bool HasFormatRow(std::string_view extension) { return FormatTable().count(std::string(extension)) != 0; }
 
 std::vector<int> AllowedBppList(std::string_view extension) {
   std::vector<int> depths;

@@ -24,7 +24,7 @@ const std::map<std::string, OutputFormat>& FormatTable();
 const OutputFormat& FindOutputFormat(std::string_view extension);
 
 // True when the extension has a row in FormatTable.
-bool IsOutputFormat(std::string_view extension);
+bool HasFormatRow(std::string_view extension);
 
 // The extension's allowed depths as numbers, in table order; empty when it has no row.
 std::vector<int> AllowedBppList(std::string_view extension);

@@ -148,7 +148,7 @@ TEST(CliEarlySwitches, HelpPrintsTheUsageText) {
     EXPECT_EQ(lines[0], " ");
     EXPECT_EQ(lines[1], "Usage: vecrast -i <filename> [options]");
     EXPECT_EQ(lines[3], "  vecrast -i example.wmf");
-    EXPECT_EQ(lines[6], "  vecrast -i c:\\tmp\\example.wmf -o d:\\converted --jpg-quality=95");
+    EXPECT_EQ(lines[6], "  vecrast -i /tmp/example.wmf -o /tmp/converted --jpg-quality=95");
     EXPECT_EQ(lines[13], "  -c STR, --conversion=STR  Set output extension, STR = (jpg | bmp | ...)");
     EXPECT_EQ(lines[35], "  -v, --version             Display version information and exit");
   }

@@ -18,7 +18,7 @@ TEST(Formats, TableHasTwentyRowsWithFreeImageIds) {
   EXPECT_EQ(FindOutputFormat("jpg").description, "JPEG File Format");
   for (const auto& [extension, format] : table) {
     EXPECT_EQ(extension, format.extension);
-    EXPECT_TRUE(IsOutputFormat(extension));
+    EXPECT_TRUE(HasFormatRow(extension));
     const auto depths = AllowedBppList(extension);
     ASSERT_FALSE(depths.empty()) << extension;
     for (size_t i = 1; i < depths.size(); ++i) EXPECT_LT(depths[i - 1], depths[i]) << extension;
@@ -27,8 +27,8 @@ TEST(Formats, TableHasTwentyRowsWithFreeImageIds) {
   EXPECT_EQ(none.formatId, 0);
   EXPECT_TRUE(none.extension.empty());
   EXPECT_TRUE(none.allowedBpp.empty());
-  EXPECT_FALSE(IsOutputFormat("dds"));
-  EXPECT_FALSE(IsOutputFormat("JPG"));
+  EXPECT_FALSE(HasFormatRow("dds"));
+  EXPECT_FALSE(HasFormatRow("JPG"));
 }
 
 TEST(Formats, IsAllowedBpp) {
