@@ -57,6 +57,7 @@ class SizedFont {
   bool transformed = false;
   FT_Pos emboldenStrength = 0;  // 26.6 pixels; 0 = none
   bool monochrome = false;      // the font asks for no grey smoothing at this size
+  SizedKey key;                 // how it was made, for fallback faces at the same size
   FontMetrics metrics;
   std::unordered_map<uint32_t, GlyphImage> glyphs;
   std::unordered_map<uint32_t, int> advances;
@@ -99,16 +100,20 @@ class FontStore {
     if (sized_.size() >= kMaxSizedFonts) ClearSized();
     auto font = MakeSized(*entry, ppem, charWidth, escapement, fakeBold, fakeItalic);
     if (!font) return nullptr;
+    font->key = key;
     SizedFont* raw = font.get();
     sized_.emplace(key, std::move(font));
     return raw;
   }
 
-  int Advance(SizedFont& font, const DecodedChar& c) {
-    const uint32_t index = GlyphIndex(*font.entry, c);
-    auto it = font.advances.find(index);
-    if (it != font.advances.end()) return it->second;
-    if (font.advances.size() >= kMaxAdvancesPerFont) font.advances.clear();
+  int Advance(SizedFont& primary, const DecodedChar& c) {
+    SizedFont* source = &primary;
+    uint32_t index = 0;
+    const uint32_t key = Resolve(primary, c, source, index);
+    auto it = primary.advances.find(key);
+    if (it != primary.advances.end()) return it->second;
+    if (primary.advances.size() >= kMaxAdvancesPerFont) primary.advances.clear();
+    const SizedFont& font = *source;
     FT_Face face = font.entry->face;
     FT_Activate_Size(font.size);
     FT_Fixed advance = 0;
@@ -120,25 +125,98 @@ class FontStore {
     }
     advance += font.emboldenStrength;
     const int pixels = int((std::clamp<FT_Fixed>(advance, 0, FT_Fixed(1) << 26) + 32) >> 6);
-    font.advances.emplace(index, pixels);
+    primary.advances.emplace(key, pixels);
     return pixels;
   }
 
-  const GlyphImage* Glyph(SizedFont& font, const DecodedChar& c) {
-    const uint32_t index = GlyphIndex(*font.entry, c);
-    auto it = font.glyphs.find(index);
-    if (it != font.glyphs.end()) return &it->second;
+  const GlyphImage* Glyph(SizedFont& primary, const DecodedChar& c) {
+    SizedFont* source = &primary;
+    uint32_t index = 0;
+    const uint32_t key = Resolve(primary, c, source, index);
+    auto it = primary.glyphs.find(key);
+    if (it != primary.glyphs.end()) return &it->second;
     if (glyphBytes_ > kMaxGlyphBytes) {
-      for (auto& [key, sized] : sized_) sized->glyphs.clear();
+      for (auto& [sizedKey, sized] : sized_) sized->glyphs.clear();
       glyphBytes_ = 0;
     }
-    GlyphImage image = Render(font, index);
+    GlyphImage image = Render(*source, index);
     glyphBytes_ += image.levels.size() + sizeof(GlyphImage);
-    return &font.glyphs.emplace(index, std::move(image)).first->second;
+    return &primary.glyphs.emplace(key, std::move(image)).first->second;
   }
 
  private:
   FontStore() = default;
+
+  // The glyph for a character: from the font itself, or, when the face lacks a character
+  // beyond ASCII, from the face fontconfig finds for it, at the same size. Returns the cache
+  // key (the glyph index, or the character with the top bit for a fallback glyph).
+  uint32_t Resolve(SizedFont& font, const DecodedChar& c, SizedFont*& source, uint32_t& index) {
+    source = &font;
+    index = GlyphIndex(*font.entry, c);
+    if (index != 0 || font.entry->symbolFont || c.code < 0x80 || (c.code >= 0xE000 && c.code <= 0xF8FF) ||
+        c.code > 0x10FFFF) {
+      return index;
+    }
+    SizedFont* fallback = FallbackFont(font, c.code);
+    if (!fallback) return index;
+    const FT_UInt fallbackIndex = FT_Get_Char_Index(fallback->entry->face, c.code);
+    if (fallbackIndex == 0) return index;
+    source = fallback;
+    index = fallbackIndex;
+    return 0x80000000u | uint32_t(c.code);
+  }
+
+  SizedFont* FallbackFont(const SizedFont& font, char32_t code) {
+    FaceEntry* entry = nullptr;
+    auto it = fallbackFaces_.find(code);
+    if (it != fallbackFaces_.end()) {
+      entry = it->second;
+    } else {
+      if (fallbackFaces_.size() >= kMaxQueries) fallbackFaces_.clear();
+      entry = MatchCharacter(code);
+      fallbackFaces_[code] = entry;
+    }
+    if (!entry || entry == font.entry) return nullptr;
+    SizedKey key = font.key;
+    std::get<0>(key) = entry;
+    auto sized = sized_.find(key);
+    if (sized != sized_.end()) return sized->second.get();
+    // Made without evicting anything: the caller's font stays valid.
+    const auto& [oldEntry, ppem, charWidth, escapement, fakeBold, fakeItalic] = font.key;
+    auto made = MakeSized(*entry, ppem, charWidth, escapement, fakeBold && !entry->bold,
+                          fakeItalic && !entry->italic);
+    if (!made) return nullptr;
+    made->key = key;
+    SizedFont* raw = made.get();
+    sized_.emplace(key, std::move(made));
+    return raw;
+  }
+
+  FaceEntry* MatchCharacter(char32_t code) {
+    FcPattern* pattern = FcPatternCreate();
+    FcCharSet* charset = FcCharSetCreate();
+    FaceEntry* entry = nullptr;
+    if (pattern && charset && FcCharSetAddChar(charset, FcChar32(code))) {
+      FcPatternAddCharSet(pattern, FC_CHARSET, charset);
+      FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+      FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+      FcDefaultSubstitute(pattern);
+      FcResult result = FcResultNoMatch;
+      if (FcPattern* match = FcFontMatch(nullptr, pattern, &result)) {
+        FcChar8* file = nullptr;
+        int index = 0;
+        if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
+          FcPatternGetInteger(match, FC_INDEX, 0, &index);
+          entry = OpenFile(reinterpret_cast<const char*>(file), index);
+        }
+        FcPatternDestroy(match);
+      }
+    }
+    if (charset) FcCharSetDestroy(charset);
+    if (pattern) FcPatternDestroy(pattern);
+    if (entry && FT_Get_Char_Index(entry->face, code) == 0) entry = nullptr;
+    return entry;
+  }
   ~FontStore() {
     ClearSized();
     for (auto& [file, entry] : files_) {
@@ -379,6 +457,7 @@ class FontStore {
   FT_Library library_ = nullptr;
   std::map<std::string, std::unique_ptr<FaceEntry>> files_;
   std::unordered_map<std::string, FaceEntry*> queries_;
+  std::unordered_map<char32_t, FaceEntry*> fallbackFaces_;
   std::map<SizedKey, std::unique_ptr<SizedFont>> sized_;
   size_t glyphBytes_ = 0;
 };

@@ -22,6 +22,11 @@ enum : uint16_t { kEtoOpaque = 0x0002, kEtoClipped = 0x0004, kEtoPdy = 0x2000 };
 
 // Height used for a font recorded with height 0 (GDI's default), in canvas pixels.
 constexpr int kDefaultFontHeight = 16;
+// A mapped font height becomes whole pixels by truncation, as in GDI (rounding made text a
+// pixel too large in about a third of the reference renderings). Heights within this much
+// of the next pixel count as that pixel, so that the picture frame's tiny stretch does not
+// take a pixel off heights that map to whole pixels.
+constexpr double kHeightRoundUp = 0.01;
 // Characters drawn of one string; the rest of a longer one is left out.
 constexpr size_t kMaxTextChars = 8192;
 // Glyph pixels one string may paint: this many times the visible area, plus a base.
@@ -62,7 +67,7 @@ FontRequest RequestFor(const Font& font, const Transform& t) {
     request.height = kDefaultFontHeight;
   } else {
     const double pixels = std::min(std::fabs(font.height * t.scaleY), double(kMaxFontPixels) * 4);
-    request.height = int(std::lround(pixels)) * (font.height < 0 ? -1 : 1);
+    request.height = int(std::floor(pixels + kHeightRoundUp)) * (font.height < 0 ? -1 : 1);
   }
   request.width = int(std::lround(std::min(std::fabs(font.width * t.scaleX), double(kMaxFontPixels) * 4)));
   return request;
