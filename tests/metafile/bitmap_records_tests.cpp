@@ -10,7 +10,7 @@ namespace {
 using namespace metafile_test;
 using wmfw::Bytes;
 using wmfw::DibRows;
-using wmfw::DibSpec;
+using wmfw::DibContent;
 using wmfw::PackedDib;
 using wmfw::Rgb;
 using wmfw::WmfWriter;
@@ -25,12 +25,12 @@ metafile::Picture Draw(const WmfWriter& w) { return Render(w.Placeable(0, 0, 100
 // A 2 × 2 picture: red, green on top; blue, white below.
 struct DepthCase {
   const char* name;
-  DibSpec spec;
+  DibContent content;
 };
 
-DibSpec Spec(uint16_t bitCount, std::vector<std::vector<uint32_t>> rows, std::vector<uint32_t> colors = {},
+DibContent Pixels(uint16_t bitCount, std::vector<std::vector<uint32_t>> rows, std::vector<uint32_t> colors = {},
              uint32_t compression = 0, std::vector<uint32_t> masks = {}) {
-  DibSpec s;
+  DibContent s;
   s.width = int32_t(rows[0].size());
   s.height = int32_t(rows.size());
   s.bitCount = bitCount;
@@ -45,13 +45,13 @@ std::vector<DepthCase> DepthCases() {
   std::vector<uint32_t> sixteen(16, 0x000000);
   sixteen[3] = kRed, sixteen[7] = kGreen, sixteen[9] = kBlue, sixteen[15] = kWhite;
   return {
-      {"4 bits", Spec(4, {{3, 7}, {9, 15}}, sixteen)},
-      {"8 bits", Spec(8, {{0, 1}, {2, 3}}, {kRed, kGreen, kBlue, kWhite})},
-      {"16 bits 5-5-5", Spec(16, {{0x7C00, 0x03E0}, {0x001F, 0x7FFF}})},
-      {"16 bits 5-6-5 fields", Spec(16, {{0xF800, 0x07E0}, {0x001F, 0xFFFF}}, {}, 3, {0xF800, 0x07E0, 0x001F})},
-      {"24 bits", Spec(24, {{kRed, kGreen}, {kBlue, kWhite}})},
-      {"32 bits", Spec(32, {{kRed, kGreen}, {kBlue, kWhite}})},
-      {"32 bits fields", Spec(32, {{0xFF000000, 0x00FF0000}, {0x0000FF00, 0xFFFFFF00}}, {}, 3,
+      {"4 bits", Pixels(4, {{3, 7}, {9, 15}}, sixteen)},
+      {"8 bits", Pixels(8, {{0, 1}, {2, 3}}, {kRed, kGreen, kBlue, kWhite})},
+      {"16 bits 5-5-5", Pixels(16, {{0x7C00, 0x03E0}, {0x001F, 0x7FFF}})},
+      {"16 bits 5-6-5 fields", Pixels(16, {{0xF800, 0x07E0}, {0x001F, 0xFFFF}}, {}, 3, {0xF800, 0x07E0, 0x001F})},
+      {"24 bits", Pixels(24, {{kRed, kGreen}, {kBlue, kWhite}})},
+      {"32 bits", Pixels(32, {{kRed, kGreen}, {kBlue, kWhite}})},
+      {"32 bits fields", Pixels(32, {{0xFF000000, 0x00FF0000}, {0x0000FF00, 0xFFFFFF00}}, {}, 3,
                               {0xFF000000, 0x00FF0000, 0x0000FF00})},
   };
 }
@@ -60,7 +60,7 @@ TEST(DibDepths, EachDepthPutsItsColoursAtTheRightPixels) {
   for (const DepthCase& c : DepthCases()) {
     SCOPED_TRACE(c.name);
     WmfWriter w;
-    w.DibBitBlt(10, 20, 2, 2, 0, 0, kSrcCopy, PackedDib(c.spec));
+    w.DibBitBlt(10, 20, 2, 2, 0, 0, kSrcCopy, PackedDib(c.content));
     const auto p = Draw(w);
     EXPECT_EQ(At(p, 10, 20), kRed);
     EXPECT_EQ(At(p, 11, 20), kGreen);
@@ -73,7 +73,7 @@ TEST(DibDepths, EachDepthPutsItsColoursAtTheRightPixels) {
 TEST(DibDepths, MonochromeUsesItsColourTable) {
   WmfWriter w;
   w.SetTextColor(Rgb(0, 255, 0)).SetBkColor(Rgb(0, 0, 255));  // must not matter for a DIB
-  w.DibBitBlt(10, 10, 3, 1, 0, 0, kSrcCopy, PackedDib(Spec(1, {{0, 1, 0}}, {kRed, kYellow})));
+  w.DibBitBlt(10, 10, 3, 1, 0, 0, kSrcCopy, PackedDib(Pixels(1, {{0, 1, 0}}, {kRed, kYellow})));
   const auto p = Draw(w);
   EXPECT_EQ(At(p, 10, 10), kRed);
   EXPECT_EQ(At(p, 11, 10), kYellow);
@@ -81,7 +81,7 @@ TEST(DibDepths, MonochromeUsesItsColourTable) {
 }
 
 TEST(DibDepths, CoreHeaderWithThreeByteColours) {
-  DibSpec s = Spec(8, {{0, 1}}, {kMagenta, kCyan});
+  DibContent s = Pixels(8, {{0, 1}}, {kMagenta, kCyan});
   s.coreHeader = true;
   s.colors.resize(256, 0);  // a core header's table always has 2^bits entries
   WmfWriter w;
@@ -93,7 +93,7 @@ TEST(DibDepths, CoreHeaderWithThreeByteColours) {
 
 TEST(DibLayout, TopDownAndBottomUpBothLandUpright) {
   for (bool topDown : {false, true}) {
-    DibSpec s = Spec(24, {{kRed}, {kBlue}});
+    DibContent s = Pixels(24, {{kRed}, {kBlue}});
     s.bits = DibRows({{kRed}, {kBlue}}, 24, topDown);
     if (topDown) s.height = -s.height;
     WmfWriter w;
@@ -108,7 +108,7 @@ TEST(DibLayout, BottomUpSourceRowsCountFromTheBottom) {
   // Rows top to bottom: red, green, blue, white; the source rectangle y 0, height 2 is
   // the lower two rows of a bottom-up bitmap.
   WmfWriter w;
-  w.DibStretchBlt(40, 40, 1, 2, 0, 0, 1, 2, kSrcCopy, PackedDib(Spec(24, {{kRed}, {kGreen}, {kBlue}, {kYellow}})));
+  w.DibStretchBlt(40, 40, 1, 2, 0, 0, 1, 2, kSrcCopy, PackedDib(Pixels(24, {{kRed}, {kGreen}, {kBlue}, {kYellow}})));
   const auto p = Draw(w);
   EXPECT_EQ(At(p, 40, 40), kBlue);
   EXPECT_EQ(At(p, 40, 41), kYellow);
@@ -123,7 +123,7 @@ WmfWriter GreenBackground() {
 }
 
 TEST(DibRle, Rle8RunsLiteralsDeltaAndEndOfBitmap) {
-  DibSpec s;
+  DibContent s;
   s.width = 4, s.height = 3, s.bitCount = 8, s.compression = 1;
   s.colors = {kRed, kBlue, kYellow};
   s.bits = {
@@ -150,7 +150,7 @@ TEST(DibRle, Rle8RunsLiteralsDeltaAndEndOfBitmap) {
 }
 
 TEST(DibRle, Rle4AlternatesNibblesAndHonoursDelta) {
-  DibSpec s;
+  DibContent s;
   s.width = 5, s.height = 2, s.bitCount = 4, s.compression = 2;
   s.colors = {kRed, kBlue, kYellow};
   s.bits = {
@@ -174,7 +174,7 @@ TEST(DibRle, Rle4AlternatesNibblesAndHonoursDelta) {
 
 TEST(Stretch, DoublingRepeatsEachPixel) {
   WmfWriter w;
-  w.DibStretchBlt(10, 10, 4, 4, 0, 0, 2, 2, kSrcCopy, PackedDib(Spec(24, {{kRed, kGreen}, {kBlue, kYellow}})));
+  w.DibStretchBlt(10, 10, 4, 4, 0, 0, 2, 2, kSrcCopy, PackedDib(Pixels(24, {{kRed, kGreen}, {kBlue, kYellow}})));
   const auto p = Draw(w);
   EXPECT_EQ(Count(p, kRed, 10, 10, 12, 12), 4);
   EXPECT_EQ(Count(p, kGreen, 12, 10, 14, 12), 4);
@@ -186,8 +186,8 @@ TEST(Stretch, DoublingRepeatsEachPixel) {
 TEST(Stretch, NegativeDestinationExtentMirrors) {
   WmfWriter w;
   // From x 20 leftwards, 20 included: the first source column lands at 20.
-  w.DibStretchBlt(20, 10, -3, 1, 0, 0, 3, 1, kSrcCopy, PackedDib(Spec(24, {{kRed, kGreen, kBlue}})));
-  w.DibStretchBlt(10, 30, 3, -1, 0, 0, 3, 1, kSrcCopy, PackedDib(Spec(24, {{kRed, kGreen, kBlue}})));
+  w.DibStretchBlt(20, 10, -3, 1, 0, 0, 3, 1, kSrcCopy, PackedDib(Pixels(24, {{kRed, kGreen, kBlue}})));
+  w.DibStretchBlt(10, 30, 3, -1, 0, 0, 3, 1, kSrcCopy, PackedDib(Pixels(24, {{kRed, kGreen, kBlue}})));
   const auto p = Draw(w);
   EXPECT_EQ(At(p, 20, 10), kRed);
   EXPECT_EQ(At(p, 19, 10), kGreen);
@@ -199,7 +199,7 @@ TEST(Stretch, NegativeDestinationExtentMirrors) {
 
 TEST(Stretch, NegativeSourceAndDestinationExtentsCancel) {
   WmfWriter w;
-  w.DibStretchBlt(22, 10, -3, 1, 2, 0, -3, 1, kSrcCopy, PackedDib(Spec(24, {{kRed, kGreen, kBlue}})));
+  w.DibStretchBlt(22, 10, -3, 1, 2, 0, -3, 1, kSrcCopy, PackedDib(Pixels(24, {{kRed, kGreen, kBlue}})));
   const auto p = Draw(w);
   EXPECT_EQ(At(p, 20, 10), kRed);
   EXPECT_EQ(At(p, 21, 10), kGreen);
@@ -207,7 +207,7 @@ TEST(Stretch, NegativeSourceAndDestinationExtentsCancel) {
 }
 
 TEST(Stretch, ShrinkingCombinesByTheStretchMode) {
-  const Bytes dib = PackedDib(Spec(24, {{kBlack, kWhite}}));
+  const Bytes dib = PackedDib(Pixels(24, {{kBlack, kWhite}}));
   struct Case {
     int16_t mode;
     uint32_t expected;
@@ -220,7 +220,7 @@ TEST(Stretch, ShrinkingCombinesByTheStretchMode) {
   }
   WmfWriter w = GreenBackground();
   w.SetStretchBltMode(3);
-  w.DibStretchBlt(10, 10, 2, 1, 0, 0, 4, 1, kSrcCopy, PackedDib(Spec(24, {{kRed, kGreen, kBlue, kYellow}})));
+  w.DibStretchBlt(10, 10, 2, 1, 0, 0, 4, 1, kSrcCopy, PackedDib(Pixels(24, {{kRed, kGreen, kBlue, kYellow}})));
   const auto p = Draw(w);
   EXPECT_TRUE(At(p, 10, 10) == kRed || At(p, 10, 10) == kGreen);
   EXPECT_TRUE(At(p, 11, 10) == kBlue || At(p, 11, 10) == kYellow);
@@ -229,8 +229,8 @@ TEST(Stretch, ShrinkingCombinesByTheStretchMode) {
 TEST(Stretch, HalftoneAveragesWhenShrinking) {
   WmfWriter w;
   w.SetStretchBltMode(4);
-  w.DibStretchBlt(10, 10, 1, 1, 0, 0, 2, 2, kSrcCopy, PackedDib(Spec(24, {{kBlack, kWhite}, {kWhite, kBlack}})));
-  w.DibStretchBlt(20, 10, 4, 1, 0, 0, 2, 1, kSrcCopy, PackedDib(Spec(24, {{kRed, kBlue}})));  // growing: copies
+  w.DibStretchBlt(10, 10, 1, 1, 0, 0, 2, 2, kSrcCopy, PackedDib(Pixels(24, {{kBlack, kWhite}, {kWhite, kBlack}})));
+  w.DibStretchBlt(20, 10, 4, 1, 0, 0, 2, 1, kSrcCopy, PackedDib(Pixels(24, {{kRed, kBlue}})));  // growing: copies
   const auto p = Draw(w);
   EXPECT_EQ(At(p, 10, 10), 0x808080u);
   EXPECT_EQ(At(p, 21, 10), kRed);
@@ -239,7 +239,7 @@ TEST(Stretch, HalftoneAveragesWhenShrinking) {
 
 TEST(Stretch, SourceOutsideTheBitmapLeavesTheDestination) {
   WmfWriter w = GreenBackground();
-  w.DibBitBlt(10, 10, 4, 4, 0, 0, kSrcCopy, PackedDib(Spec(24, {{kRed, kRed}, {kRed, kRed}})));
+  w.DibBitBlt(10, 10, 4, 4, 0, 0, kSrcCopy, PackedDib(Pixels(24, {{kRed, kRed}, {kRed, kRed}})));
   const auto p = Draw(w);
   EXPECT_EQ(Count(p, kRed, 10, 10, 14, 14), 4);
   EXPECT_EQ(Count(p, kGreen, 10, 10, 14, 14), 12);
@@ -249,7 +249,7 @@ TEST(Stretch, FollowsTheMappingAndTheClip) {
   WmfWriter w;
   w.SetWindowExt(50, 50);  // two pixels per unit
   w.IntersectClipRect(0, 0, 11, 50);
-  w.DibStretchBlt(10, 10, 2, 1, 0, 0, 2, 1, kSrcCopy, PackedDib(Spec(24, {{kRed, kBlue}})));
+  w.DibStretchBlt(10, 10, 2, 1, 0, 0, 2, 1, kSrcCopy, PackedDib(Pixels(24, {{kRed, kBlue}})));
   const auto p = Draw(w);
   EXPECT_EQ(Count(p, kRed), 4);   // 20..22 × 20..22
   EXPECT_EQ(Count(p, kBlue), 0);  // clipped away at x 22
@@ -258,8 +258,8 @@ TEST(Stretch, FollowsTheMappingAndTheClip) {
 
 TEST(RasterOps, AndThenOrMaskPaintsTheSpriteOverTheBackground) {
   // Mask: black where the sprite is, white around; sprite: colour where drawn, black around.
-  const Bytes mask = PackedDib(Spec(24, {{kBlack, kWhite}}));
-  const Bytes sprite = PackedDib(Spec(24, {{kRed, kBlack}}));
+  const Bytes mask = PackedDib(Pixels(24, {{kBlack, kWhite}}));
+  const Bytes sprite = PackedDib(Pixels(24, {{kRed, kBlack}}));
   WmfWriter w = GreenBackground();
   w.DibBitBlt(10, 10, 2, 1, 0, 0, kSrcAnd, mask).DibBitBlt(10, 10, 2, 1, 0, 0, kSrcPaint, sprite);
   const auto p = Draw(w);
@@ -268,7 +268,7 @@ TEST(RasterOps, AndThenOrMaskPaintsTheSpriteOverTheBackground) {
 }
 
 TEST(RasterOps, XorTwiceRestoresTheOriginal) {
-  const Bytes dib = PackedDib(Spec(24, {{0x123456, 0xABCDEF}}));
+  const Bytes dib = PackedDib(Pixels(24, {{0x123456, 0xABCDEF}}));
   WmfWriter w = GreenBackground();
   w.DibBitBlt(10, 10, 2, 1, 0, 0, kSrcInvert, dib);
   const auto once = Draw(w);
@@ -281,7 +281,7 @@ TEST(RasterOps, XorTwiceRestoresTheOriginal) {
 
 TEST(RasterOps, NotSrcCopyInvertsTheSource) {
   WmfWriter w;
-  w.DibBitBlt(10, 10, 1, 1, 0, 0, kNotSrcCopy, PackedDib(Spec(24, {{0x00FF80}})));
+  w.DibBitBlt(10, 10, 1, 1, 0, 0, kNotSrcCopy, PackedDib(Pixels(24, {{0x00FF80}})));
   EXPECT_EQ(At(Draw(w), 10, 10), 0xFF007Fu);
 }
 
@@ -309,7 +309,7 @@ TEST(RasterOps, BlitWithoutBitmapIsAPatternBlit) {
 TEST(PatternBrushes, DibPatternTilesFromTheCanvasOrigin) {
   // A 2 × 2 checker of red and blue.
   WmfWriter w;
-  w.DibCreatePatternBrush(5, 0, PackedDib(Spec(24, {{kRed, kBlue}, {kBlue, kRed}}))).SelectObject(0);
+  w.DibCreatePatternBrush(5, 0, PackedDib(Pixels(24, {{kRed, kBlue}, {kBlue, kRed}}))).SelectObject(0);
   w.CreatePen(5, 0, 0).SelectObject(1);
   w.Rectangle(11, 11, 15, 15);  // without a pen: 11..14 on both axes
   const auto p = Draw(w);
@@ -326,7 +326,7 @@ TEST(PatternBrushes, DibPatternTilesFromTheCanvasOrigin) {
 }
 
 TEST(PatternBrushes, MonochromePatternsTakeTheTextAndBackgroundColours) {
-  const Bytes mono = PackedDib(Spec(1, {{0, 1}, {1, 0}}, {kBlack, kWhite}));
+  const Bytes mono = PackedDib(Pixels(1, {{0, 1}, {1, 0}}, {kBlack, kWhite}));
   WmfWriter w;
   w.SetTextColor(Rgb(255, 0, 0)).SetBkColor(Rgb(0, 0, 255));
   w.DibCreatePatternBrush(3, 0, mono).SelectObject(0);
@@ -344,7 +344,7 @@ TEST(PatternBrushes, MonochromePatternsTakeTheTextAndBackgroundColours) {
 TEST(PatternBrushes, DibPatternWithColoursKeepsThem) {
   WmfWriter w;
   w.SetTextColor(Rgb(0, 255, 0));
-  w.DibCreatePatternBrush(5, 0, PackedDib(Spec(1, {{0, 1}}, {kYellow, kCyan}))).SelectObject(0);
+  w.DibCreatePatternBrush(5, 0, PackedDib(Pixels(1, {{0, 1}}, {kYellow, kCyan}))).SelectObject(0);
   w.PatBlt(10, 10, 2, 1, kPatCopy);
   const auto p = Draw(w);
   EXPECT_EQ(At(p, 10, 10), kYellow);
@@ -364,7 +364,7 @@ TEST(Bitmap16, MonochromeBlitUsesTextAndBackgroundColours) {
 }
 
 TEST(Palettes, DibPalColorsIndexTheSelectedPalette) {
-  DibSpec s = Spec(8, {{0, 1}});
+  DibContent s = Pixels(8, {{0, 1}});
   s.paletteIndices = {2, 0};
   WmfWriter w;
   w.CreatePalette({Rgb(255, 0, 0), Rgb(0, 255, 0), Rgb(0, 0, 255)}).SelectPalette(0);
@@ -378,7 +378,7 @@ TEST(Palettes, DibPalColorsIndexTheSelectedPalette) {
 }
 
 TEST(Palettes, PaletteIndexTablesFollowPaletteChanges) {
-  DibSpec s = Spec(8, {{0}});
+  DibContent s = Pixels(8, {{0}});
   s.paletteIndices = {1};
   WmfWriter w;
   w.StretchDib(10, 10, 1, 1, 0, 0, 1, 1, kSrcCopy, 1, PackedDib(s));  // no palette: the default one
@@ -398,7 +398,7 @@ TEST(Palettes, PaletteIndexTablesFollowPaletteChanges) {
 TEST(SetDibToDev, CopiesPixelsOneToOneWhateverTheMapping) {
   WmfWriter w;
   w.SetWindowExt(50, 50);  // two pixels per unit
-  w.SetDibToDev(10, 10, 2, 1, 0, 0, 0, 1, 0, PackedDib(Spec(24, {{kRed, kBlue}})));
+  w.SetDibToDev(10, 10, 2, 1, 0, 0, 0, 1, 0, PackedDib(Pixels(24, {{kRed, kBlue}})));
   const auto p = Draw(w);
   EXPECT_EQ(At(p, 20, 20), kRed);
   EXPECT_EQ(At(p, 21, 20), kBlue);
@@ -408,7 +408,7 @@ TEST(SetDibToDev, CopiesPixelsOneToOneWhateverTheMapping) {
 TEST(SetDibToDev, BitsHoldOnlyTheGivenScanLines) {
   // A 1 × 4 bitmap whose record carries scan lines 2 and 3 (counted from the bottom): the
   // top two rows. The rows it lacks leave the picture alone.
-  DibSpec s = Spec(24, {{kRed}, {kBlue}});
+  DibContent s = Pixels(24, {{kRed}, {kBlue}});
   s.height = 4;
   WmfWriter w;
   w.SetDibToDev(10, 10, 1, 4, 0, 0, 2, 2, 0, PackedDib(s));
@@ -433,27 +433,27 @@ TEST(Bitmap16, StretchBltWithoutBitmapIsAPatternBlit) {
 
 // Records that must be skipped without touching the picture.
 TEST(HostileBitmaps, UnusableRecordsAreSkipped) {
-  DibSpec shortBits = Spec(24, {{kRed, kRed}, {kRed, kRed}});
+  DibContent shortBits = Pixels(24, {{kRed, kRed}, {kRed, kRed}});
   shortBits.width = 200, shortBits.height = 200;  // far more pixels than the bytes hold
-  DibSpec absurd = Spec(24, {{kRed}});
+  DibContent absurd = Pixels(24, {{kRed}});
   absurd.width = 0x40000000, absurd.height = 0x40000000;
-  DibSpec negativeWidth = Spec(24, {{kRed}});
+  DibContent negativeWidth = Pixels(24, {{kRed}});
   negativeWidth.width = -1;
-  DibSpec badDepth = Spec(24, {{kRed}});
+  DibContent badDepth = Pixels(24, {{kRed}});
   badDepth.bitCount = 7;
-  Bytes badHeader = PackedDib(Spec(24, {{kRed}}));
+  Bytes badHeader = PackedDib(Pixels(24, {{kRed}}));
   badHeader[0] = 39;
-  Bytes hugeHeader = PackedDib(Spec(24, {{kRed}}));
+  Bytes hugeHeader = PackedDib(Pixels(24, {{kRed}}));
   hugeHeader[1] = 0x50;  // 20520 bytes
-  DibSpec rleTopDown;
+  DibContent rleTopDown;
   rleTopDown.width = 2, rleTopDown.height = -2, rleTopDown.bitCount = 8, rleTopDown.compression = 1;
   rleTopDown.colors = {kRed};
   rleTopDown.bits = {2, 0, 0, 1};
-  DibSpec rleClaim;  // 4000 × 4000 pixels claimed by four bytes of codes
+  DibContent rleClaim;  // 4000 × 4000 pixels claimed by four bytes of codes
   rleClaim.width = 4000, rleClaim.height = 4000, rleClaim.bitCount = 8, rleClaim.compression = 1;
   rleClaim.colors = {kRed};
   rleClaim.bits = {255, 0, 0, 1};
-  DibSpec badJpeg = Spec(24, {{kRed}});
+  DibContent badJpeg = Pixels(24, {{kRed}});
   badJpeg.bitCount = 0, badJpeg.compression = 4, badJpeg.bits = {0xFF, 0xD8, 0xFF, 0x00, 1, 2, 3};
 
   const std::vector<Bytes> dibs = {PackedDib(shortBits), PackedDib(absurd), PackedDib(negativeWidth),
@@ -471,7 +471,7 @@ TEST(HostileBitmaps, UnusableRecordsAreSkipped) {
 }
 
 TEST(HostileBitmaps, RleRunsNeverWriteOutsideTheBitmap) {
-  DibSpec s;
+  DibContent s;
   s.width = 2, s.height = 2, s.bitCount = 8, s.compression = 1;
   s.colors = {kRed};
   s.bits = {255, 0, 255, 0, 0, 2, 255, 255, 0, 40, 1, 2, 0, 0, 0, 0, 255, 0};  // long runs, deltas, a cut literal

@@ -59,7 +59,7 @@ Bytes EncodeJpeg(int width, int height, const std::vector<uint8_t>& rgb) {
 }
 
 Bytes CompressedDib(int width, int height, uint32_t compression, const Bytes& file) {
-  wmfw::DibSpec s;
+  wmfw::DibContent s;
   s.width = width;
   s.height = height;
   s.bitCount = 0;

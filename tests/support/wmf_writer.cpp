@@ -296,37 +296,37 @@ Bytes PaletteEntries(uint16_t start, const std::vector<uint32_t>& colors) {
 
 }  // namespace
 
-Bytes PackedDib(const DibSpec& spec) {
+Bytes PackedDib(const DibContent& content) {
   Bytes out;
-  if (spec.coreHeader) {
+  if (content.coreHeader) {
     PutU32(out, 12);
-    PutU16(out, uint16_t(spec.width));
-    PutU16(out, uint16_t(spec.height));
+    PutU16(out, uint16_t(content.width));
+    PutU16(out, uint16_t(content.height));
     PutU16(out, 1);
-    PutU16(out, spec.bitCount);
+    PutU16(out, content.bitCount);
   } else {
     PutU32(out, 40);
-    PutU32(out, uint32_t(spec.width));
-    PutU32(out, uint32_t(spec.height));
+    PutU32(out, uint32_t(content.width));
+    PutU32(out, uint32_t(content.height));
     PutU16(out, 1);
-    PutU16(out, spec.bitCount);
-    PutU32(out, spec.compression);
-    PutU32(out, uint32_t(spec.bits.size()));
+    PutU16(out, content.bitCount);
+    PutU32(out, content.compression);
+    PutU32(out, uint32_t(content.bits.size()));
     PutU32(out, 0);
     PutU32(out, 0);
-    const size_t entries = spec.paletteIndices.empty() ? spec.colors.size() : spec.paletteIndices.size();
+    const size_t entries = content.paletteIndices.empty() ? content.colors.size() : content.paletteIndices.size();
     PutU32(out, uint32_t(entries));
     PutU32(out, 0);
-    for (uint32_t m : spec.masks) PutU32(out, m);
+    for (uint32_t m : content.masks) PutU32(out, m);
   }
-  for (uint16_t index : spec.paletteIndices) PutU16(out, index);
-  for (uint32_t c : spec.colors) {
+  for (uint16_t index : content.paletteIndices) PutU16(out, index);
+  for (uint32_t c : content.colors) {
     out.push_back(uint8_t(c & 0xFF));
     out.push_back(uint8_t((c >> 8) & 0xFF));
     out.push_back(uint8_t((c >> 16) & 0xFF));
-    if (!spec.coreHeader) out.push_back(0);
+    if (!content.coreHeader) out.push_back(0);
   }
-  return Concat(out, spec.bits);
+  return Concat(out, content.bits);
 }
 
 Bytes DibRows(const std::vector<std::vector<uint32_t>>& topFirst, uint16_t bitCount, bool topDown) {

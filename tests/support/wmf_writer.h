@@ -41,7 +41,7 @@ enum Function : uint16_t {
 };
 
 // Device-independent bitmaps as the bitmap records carry them: header, colour table, bits.
-struct DibSpec {
+struct DibContent {
   int32_t width = 0;
   int32_t height = 0;  // negative: top row stored first
   uint16_t bitCount = 24;
@@ -52,7 +52,7 @@ struct DibSpec {
   Bytes bits;
   bool coreHeader = false;  // the 12-byte header with 3-byte colour entries
 };
-Bytes PackedDib(const DibSpec& spec);
+Bytes PackedDib(const DibContent& content);
 
 // Pixel values of rows given top row first (palette indices, 16-bit values or
 // 0x00RRGGBB colours), packed as DIB rows of `bitCount` bits padded to four bytes, in
