@@ -31,7 +31,7 @@ pipeline_section() {
     echo "pipeline_bench not built"
     return 0
   fi
-  "$build/bench/pipeline_bench" --benchmark_repetitions="${PIPELINE_REPEAT:-5}" \
+  "$build/bench/pipeline_bench" --benchmark_color=false --benchmark_repetitions="${PIPELINE_REPEAT:-5}" \
     --benchmark_report_aggregates_only=true 2>/dev/null | grep -E '^Benchmark|_median'
 }
 

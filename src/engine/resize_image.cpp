@@ -3,6 +3,7 @@
 #include <iterator>
 #include <cstdint>
 
+#include "engine/fast_rescale.h"
 #include "engine/pipeline.h"
 #include "settings/settings.h"
 
@@ -79,8 +80,11 @@ Bitmap Resize(Bitmap bitmap) {
   width = std::max(width, 1LL);
   height = std::max(height, 1LL);
   if (width > kMaxSide || height > kMaxSide || width * height > kMaxArea) return nullptr;
-  return Adopt(FreeImage_Rescale(bitmap.get(), static_cast<int>(width), static_cast<int>(height),
-                                 ResizeFilter(Settings.imageResizeAlgorithm)));
+  const FREE_IMAGE_FILTER filter = ResizeFilter(Settings.imageResizeAlgorithm);
+  const int newWidth = static_cast<int>(width);
+  const int newHeight = static_cast<int>(height);
+  if (Bitmap resampled = Resample(bitmap.get(), newWidth, newHeight, filter)) return resampled;
+  return Adopt(FreeImage_Rescale(bitmap.get(), newWidth, newHeight, filter));
 }
 
 }  // namespace

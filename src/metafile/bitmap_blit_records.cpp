@@ -1,6 +1,9 @@
 // Blit records: PATBLT, the device-dependent BITBLT and STRETCHBLT (a BITMAP16 source),
 // DIBBITBLT, DIBSTRETCHBLT, STRETCHDIB and SETDIBTODEV. The forms of the blit records
 // without a bitmap are pattern blits: the ROP3 then uses the brush and the destination.
+#include <algorithm>
+#include <cstdlib>
+
 #include "metafile/bitmap16.h"
 #include "metafile/bitmap_blit.h"
 #include "metafile/bitmap_records.h"
@@ -44,6 +47,26 @@ Span FromBottom(int start, int extent, int rows) {
   return {rows - start - 1, extent};
 }
 
+// Decoding is paid for from the painting budget in canvas-sized units, and no bitmap
+// larger than kMaxDecodeCanvases canvases is decoded, so that a file of many small
+// compressed records cannot make us decode without end.
+constexpr uint64_t kMaxDecodeCanvases = 4096;
+
+uint64_t CanvasArea(const Player& p) {
+  const IntRect c = p.CanvasBounds();
+  return std::max<uint64_t>(1, uint64_t(c.right - c.left) * uint64_t(c.bottom - c.top));
+}
+
+uint64_t DecodeLimit(const Player& p) { return std::min(kMaxBitmapPixels, CanvasArea(p) * kMaxDecodeCanvases); }
+
+bool ChargeDecoding(Player& p, const BitmapImage& image) {
+  const uint64_t canvases = (image.pixels.size() + CanvasArea(p) - 1) / CanvasArea(p);
+  for (uint64_t i = 0; i < canvases; ++i) {
+    if (!p.backend.Charge(p.CanvasBounds())) return false;
+  }
+  return true;
+}
+
 uint32_t Opaque(ColorRef c) { return kOpaquePixel | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
 
 // Monochrome device-dependent bitmaps draw clear bits in the text colour and set bits
@@ -56,12 +79,22 @@ void ApplyDcColors(const Player& p, BitmapImage& image) {
   image.monochromeDdb = false;
 }
 
+// The canvas pixels a pair of destination spans covers.
+IntRect DestRect(const Span& x, const Span& y) {
+  const int left = x.extent >= 0 ? x.start : x.start + x.extent + 1;
+  const int top = y.extent >= 0 ? y.start : y.start + y.extent + 1;
+  return {left, top, left + std::abs(x.extent), top + std::abs(y.extent)};
+}
+
 void Paint(Player& p, const Span& destX, const Span& destY, const BitmapImage* image, const Span& srcX,
            const Span& srcY, uint8_t rop, bool bottomUp = false) {
   Canvas* canvas = p.backend.RasterCanvas();
   if (!canvas) return;
   const DrawStyle style = p.Style();
-  // A null brush paints no pattern: pattern blits through it leave the picture alone.
+  const IntRect visible = Intersect(DestRect(destX, destY), style.clip ? style.clip->Bounds() : canvas->Bounds());
+  if (visible.Empty() || !p.backend.Charge(visible)) return;
+  // A null brush paints no pattern: pattern blits through it leave the picture alone, and
+  // operations that also take a source see a black pattern.
   if (style.brush.style == kBrushNull && Rop3UsesPattern(rop) && !Rop3UsesSource(rop)) return;
   const PaintSource pattern = BrushSource(style.brush, style);
   BlitRequest q;
@@ -73,7 +106,7 @@ void Paint(Player& p, const Span& destX, const Span& destY, const BitmapImage* i
   q.bottomUpSource = bottomUp;
   q.rop = rop;
   q.stretchMode = p.dc.stretchBltMode;
-  q.pattern = &pattern;
+  q.pattern = style.brush.style == kBrushNull ? nullptr : &pattern;
   q.clip = style.clip;
   Blit(*canvas, q);
 }
@@ -93,10 +126,12 @@ void PaintDib(Player& p, const Record& r, const BlitRecord& b) {
   BitmapImage image;
   const std::vector<ColorRef>& palette = SelectedPaletteEntries(p.dc, p.objects);
   const size_t size = r.ParamBytes() - b.bitmapByte;
-  if (!data || !ReadDibHeader(data, size, b.usage, header) || !DecodeDib(data, size, b.usage, palette, image)) {
+  if (!data || !ReadDibHeader(data, size, b.usage, header) ||
+      !DecodeDib(data, size, b.usage, palette, image, 0, DecodeLimit(p))) {
     p.NoteBadRecord();
     return;
   }
+  if (!ChargeDecoding(p, image)) return;
   Span x, y;
   MapDest(p, b, x, y);
   const bool fromBottom = !header.TopDown() && header.compression != kBiJpeg && header.compression != kBiPng;
@@ -112,6 +147,7 @@ void PaintBitmap16(Player& p, const Record& r, const BlitRecord& b) {
     p.NoteBadRecord();
     return;
   }
+  if (!ChargeDecoding(p, image)) return;
   ApplyDcColors(p, image);
   Span x, y;
   MapDest(p, b, x, y);
@@ -207,10 +243,11 @@ void SetDibToDev(Player& p, const Record& r) {
   BitmapImage image;
   const std::vector<ColorRef>& palette = SelectedPaletteEntries(p.dc, p.objects);
   if (!data || scans <= 0 || !ReadDibHeader(data, size, usage, header) ||
-      !DecodeDib(data, size, usage, palette, image, scans)) {
+      !DecodeDib(data, size, usage, palette, image, scans, DecodeLimit(p))) {
     p.NoteBadRecord();
     return;
   }
+  if (!ChargeDecoding(p, image)) return;
   const DevicePoint origin = p.Map(xDest, yDest);
   const Span x{RoundToPixel(origin.x), width}, y{RoundToPixel(origin.y), height};
   const bool fromBottom = !header.TopDown() && header.compression != kBiJpeg && header.compression != kBiPng;

@@ -15,6 +15,9 @@ namespace {
 
 enum : uint16_t { kCreatePatternBrush = 0x01F9, kDibCreatePatternBrush = 0x0142 };
 
+// Brush patterns are small tiles; a larger one is refused rather than kept per brush.
+constexpr uint64_t kMaxPatternPixels = uint64_t(1) << 20;
+
 // CREATEPATTERNBRUSH: the BITMAP16 header with its bits pointer, 18 reserved bytes, bits.
 constexpr size_t kPatternBitmap16BitsOffset = 32;
 
@@ -88,7 +91,9 @@ void DibCreatePatternBrush(Player& p, const Record& r) {
       pattern = MonochromeDibPattern(data, size, header);
     } else {
       BitmapImage image;
-      if (DecodeDib(data, size, usage, SelectedPaletteEntries(p.dc, p.objects), image)) pattern = PatternFromImage(image);
+      if (DecodeDib(data, size, usage, SelectedPaletteEntries(p.dc, p.objects), image, 0, kMaxPatternPixels)) {
+        pattern = PatternFromImage(image);
+      }
     }
   }
   AddPatternBrush(p, style == kBrushPattern ? kBrushPattern : kBrushDibPatternPt, std::move(pattern));

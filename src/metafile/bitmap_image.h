@@ -3,6 +3,7 @@
 // an RLE delta or line end), which drawing leaves untouched.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -28,10 +29,10 @@ struct BitmapImage {
   uint32_t At(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
 };
 
-// True when width × height is a size we are willing to allocate.
-inline bool BitmapSizeAllowed(int64_t width, int64_t height) {
+// True when width × height is a size we are willing to allocate (at most `maxPixels`).
+inline bool BitmapSizeAllowed(int64_t width, int64_t height, uint64_t maxPixels = kMaxBitmapPixels) {
   return width > 0 && height > 0 && width <= kMaxBitmapSide && height <= kMaxBitmapSide &&
-         uint64_t(width) * uint64_t(height) <= kMaxBitmapPixels;
+         uint64_t(width) * uint64_t(height) <= std::min(maxPixels, kMaxBitmapPixels);
 }
 
 }  // namespace metafile

@@ -48,10 +48,25 @@ void Mark(CoverageMask& mask, int x, int y) {
   mask.alpha[size_t(y - b.top) * size_t(mask.Stride()) + size_t(x - b.left)] = 255;
 }
 
+class MaskSink : public PixelSink {
+ public:
+  MaskSink(CoverageMask& pen, CoverageMask& gap) : pen_(pen), gap_(gap) {}
+  void Put(int x, int y, bool on) override { Mark(on ? pen_ : gap_, x, y); }
+
+ private:
+  CoverageMask& pen_;
+  CoverageMask& gap_;
+};
+
 }  // namespace
 
 void DrawCosmeticSegment(int x0, int y0, int x1, int y1, LineStyler& styler, CoverageMask& pen,
                          CoverageMask& gap) {
+  MaskSink sink(pen, gap);
+  WalkCosmeticSegment(x0, y0, x1, y1, styler, pen.bounds, sink);
+}
+
+void WalkCosmeticSegment(int x0, int y0, int x1, int y1, LineStyler& styler, const IntRect& limit, PixelSink& sink) {
   const int64_t dx = int64_t(x1) - x0;
   const int64_t dy = int64_t(y1) - y0;
   const bool xMajor = std::llabs(dx) >= std::llabs(dy);
@@ -63,7 +78,7 @@ void DrawCosmeticSegment(int x0, int y0, int x1, int y1, LineStyler& styler, Cov
   const int majorStep = (xMajor ? dx : dy) > 0 ? 1 : -1;
   // Only steps whose major coordinate lies inside the mask can mark anything; the rest
   // still advance the dash pattern.
-  const IntRect& b = pen.bounds;
+  const IntRect& b = limit;
   const int64_t lo = xMajor ? b.left : b.top;
   const int64_t hi = (xMajor ? b.right : b.bottom) - 1;
   int64_t first = majorStep > 0 ? lo - majorStart : majorStart - hi;
@@ -83,11 +98,8 @@ void DrawCosmeticSegment(int x0, int y0, int x1, int y1, LineStyler& styler, Cov
     const int minor = int(minorStart + minorOffset);
     const int x = xMajor ? major : minor;
     const int y = xMajor ? minor : major;
-    if (styler.Next()) {
-      Mark(pen, x, y);
-    } else {
-      Mark(gap, x, y);
-    }
+    const bool on = styler.Next();
+    if (y >= b.top && y < b.bottom && x >= b.left && x < b.right) sink.Put(x, y, on);
   }
   styler.Skip(steps - 1 - last);
 }

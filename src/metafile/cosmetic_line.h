@@ -25,7 +25,18 @@ class LineStyler {
   int left_ = 0;
 };
 
-// Marks the pixels of a segment in `pen` (and the gaps in `gap`) — masks over `bounds`.
+// Receives the pixels of a line: `on` for the pen colour, off for a dash gap.
+class PixelSink {
+ public:
+  virtual ~PixelSink() = default;
+  virtual void Put(int x, int y, bool on) = 0;
+};
+
+// Walks a segment, handing the pixels inside `limit` to `sink`; pixels outside it only
+// advance the dash pattern.
+void WalkCosmeticSegment(int x0, int y0, int x1, int y1, LineStyler& styler, const IntRect& limit, PixelSink& sink);
+
+// Marks the pixels of a segment in `pen` (and the gaps in `gap`), masks over the same bounds.
 void DrawCosmeticSegment(int x0, int y0, int x1, int y1, LineStyler& styler, CoverageMask& pen,
                          CoverageMask& gap);
 

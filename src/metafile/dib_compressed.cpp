@@ -27,11 +27,11 @@ void JpegSilence(j_common_ptr, int) {}
 // The decoding itself; no object with a destructor lives in this frame, so the error
 // jump skips nothing. Returns false on a broken or oversized picture.
 bool RunJpegDecoder(jpeg_decompress_struct& info, JpegErrorTrap& trap, const uint8_t* data, size_t size,
-                    BitmapImage& image, std::vector<uint8_t>& row) {
+                    uint64_t maxPixels, BitmapImage& image, std::vector<uint8_t>& row) {
   if (setjmp(trap.jump)) return false;
   jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
   if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) return false;
-  if (!BitmapSizeAllowed(info.image_width, info.image_height)) return false;
+  if (!BitmapSizeAllowed(info.image_width, info.image_height, maxPixels)) return false;
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
   if (info.output_components != 3) return false;
@@ -55,7 +55,7 @@ bool RunJpegDecoder(jpeg_decompress_struct& info, JpegErrorTrap& trap, const uin
 
 }  // namespace
 
-bool DecodeJpegImage(const uint8_t* data, size_t size, BitmapImage& image) {
+bool DecodeJpegImage(const uint8_t* data, size_t size, uint64_t maxPixels, BitmapImage& image) {
   if (!data || size < 4) return false;
   jpeg_decompress_struct info;
   JpegErrorTrap trap;
@@ -65,19 +65,19 @@ bool DecodeJpegImage(const uint8_t* data, size_t size, BitmapImage& image) {
   trap.manager.emit_message = JpegSilence;
   std::vector<uint8_t> row;
   jpeg_create_decompress(&info);
-  const bool ok = RunJpegDecoder(info, trap, data, size, image, row);
+  const bool ok = RunJpegDecoder(info, trap, data, size, maxPixels, image, row);
   jpeg_destroy_decompress(&info);
   if (!ok) image = BitmapImage{};
   return ok;
 }
 
-bool DecodePngImage(const uint8_t* data, size_t size, BitmapImage& image) {
+bool DecodePngImage(const uint8_t* data, size_t size, uint64_t maxPixels, BitmapImage& image) {
   if (!data || size < 8) return false;
   png_image png;
   std::memset(&png, 0, sizeof png);
   png.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_memory(&png, data, size)) return false;
-  if (!BitmapSizeAllowed(png.width, png.height)) {
+  if (!BitmapSizeAllowed(png.width, png.height, maxPixels)) {
     png_image_free(&png);
     return false;
   }

@@ -8,9 +8,9 @@
 
 namespace metafile {
 
-// Decode into an opaque image; false for broken data or a picture larger than
-// kMaxBitmapPixels (checked before any pixel buffer is allocated).
-bool DecodeJpegImage(const uint8_t* data, size_t size, BitmapImage& image);
-bool DecodePngImage(const uint8_t* data, size_t size, BitmapImage& image);
+// Decode into an opaque image; false for broken data or a picture of more than
+// `maxPixels` (checked before any pixel buffer is allocated).
+bool DecodeJpegImage(const uint8_t* data, size_t size, uint64_t maxPixels, BitmapImage& image);
+bool DecodePngImage(const uint8_t* data, size_t size, uint64_t maxPixels, BitmapImage& image);
 
 }  // namespace metafile

@@ -175,10 +175,17 @@ void DecodeRle(const uint8_t* data, size_t size, const DibHeader& h, const std::
   }
 }
 
-bool DecodeEmbeddedFile(const uint8_t* bits, size_t available, const DibHeader& h, BitmapImage& image) {
+bool DecodeEmbeddedFile(const uint8_t* bits, size_t available, const DibHeader& h, uint64_t maxPixels,
+                        BitmapImage& image) {
   const size_t size = h.imageSize ? std::min<size_t>(h.imageSize, available) : available;
-  return h.compression == kBiJpeg ? DecodeJpegImage(bits, size, image) : DecodePngImage(bits, size, image);
+  return h.compression == kBiJpeg ? DecodeJpegImage(bits, size, maxPixels, image)
+                                  : DecodePngImage(bits, size, maxPixels, image);
 }
+
+// Pixels a run-length bitmap of `bytes` may claim: every two bytes reach at most 255
+// pixels, with room for small pictures skipped by deltas.
+constexpr uint64_t kRleFreePixels = uint64_t(1) << 22;
+constexpr uint64_t kRlePixelsPerByte = 256;
 
 }  // namespace
 
@@ -226,26 +233,31 @@ bool ReadDibHeader(const uint8_t* data, size_t size, uint16_t usage, DibHeader& 
 }
 
 bool DecodeDib(const uint8_t* data, size_t size, uint16_t usage, const std::vector<ColorRef>& palette,
-               BitmapImage& image, int maxRows) {
+               BitmapImage& image, int maxRows, uint64_t maxPixels) {
   image = BitmapImage{};
   DibHeader h;
   if (!ReadDibHeader(data, size, usage, h)) return false;
   const uint8_t* bits = data + h.bitsOffset;
   const size_t available = size - h.bitsOffset;
   if (h.compression == kBiJpeg || h.compression == kBiPng) {
-    if (!DecodeEmbeddedFile(bits, available, h, image)) {
+    if (!DecodeEmbeddedFile(bits, available, h, maxPixels, image)) {
       image = BitmapImage{};
       return false;
     }
     return true;
   }
   const int rows = maxRows > 0 ? std::min(maxRows, h.Rows()) : h.Rows();
+  if (!BitmapSizeAllowed(h.width, rows, maxPixels)) return false;
   const std::vector<uint32_t> table = ReadColorTable(data, h, usage, palette);
   image.width = h.width;
   image.height = rows;
   if (h.compression == kBiRle8 || h.compression == kBiRle4) {
-    image.pixels.assign(size_t(h.width) * size_t(rows), 0);
     const size_t rleBytes = h.imageSize ? std::min<size_t>(h.imageSize, available) : available;
+    if (uint64_t(h.width) * uint64_t(rows) > kRleFreePixels + kRlePixelsPerByte * rleBytes) {
+      image = BitmapImage{};
+      return false;
+    }
+    image.pixels.assign(size_t(h.width) * size_t(rows), 0);
     DecodeRle(bits, rleBytes, h, table, rows, image);
     image.hasHoles = std::any_of(image.pixels.begin(), image.pixels.end(), [](uint32_t p) { return p == 0; });
     return true;

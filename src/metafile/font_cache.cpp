@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_ADVANCES_H
 #include FT_GASP_H
 #include FT_OUTLINE_H
 #include FT_SIZES_H
@@ -24,6 +25,9 @@ namespace {
 constexpr size_t kMaxQueries = 2048;
 constexpr size_t kMaxSizedFonts = 96;
 constexpr size_t kMaxGlyphBytes = size_t(48) << 20;
+constexpr size_t kMaxAdvancesPerFont = 65536;
+// Above this size advances are not hinted (loading a glyph outline costs more than it gives).
+constexpr int kMaxHintedPixels = 400;
 
 // A font file opened once, with the metrics GDI derives from its tables (font units).
 struct FaceEntry {
@@ -53,8 +57,10 @@ class SizedFont {
   bool transformed = false;
   FT_Pos emboldenStrength = 0;  // 26.6 pixels; 0 = none
   bool monochrome = false;      // the font asks for no grey smoothing at this size
+  SizedKey key;                 // how it was made, for fallback faces at the same size
   FontMetrics metrics;
   std::unordered_map<uint32_t, GlyphImage> glyphs;
+  std::unordered_map<uint32_t, int> advances;
 
   ~SizedFont() {
     if (size) FT_Done_Size(size);
@@ -94,26 +100,123 @@ class FontStore {
     if (sized_.size() >= kMaxSizedFonts) ClearSized();
     auto font = MakeSized(*entry, ppem, charWidth, escapement, fakeBold, fakeItalic);
     if (!font) return nullptr;
+    font->key = key;
     SizedFont* raw = font.get();
     sized_.emplace(key, std::move(font));
     return raw;
   }
 
-  const GlyphImage* Glyph(SizedFont& font, const DecodedChar& c) {
-    const uint32_t index = GlyphIndex(*font.entry, c);
-    auto it = font.glyphs.find(index);
-    if (it != font.glyphs.end()) return &it->second;
+  int Advance(SizedFont& primary, const DecodedChar& c) {
+    SizedFont* source = &primary;
+    uint32_t index = 0;
+    const uint32_t key = Resolve(primary, c, source, index);
+    auto it = primary.advances.find(key);
+    if (it != primary.advances.end()) return it->second;
+    if (primary.advances.size() >= kMaxAdvancesPerFont) primary.advances.clear();
+    const SizedFont& font = *source;
+    FT_Face face = font.entry->face;
+    FT_Activate_Size(font.size);
+    FT_Fixed advance = 0;
+    if (font.metrics.pixelsPerEm > kMaxHintedPixels) {
+      // Hinting changes nothing visible at this size; the design advance is read directly.
+      if (FT_Get_Advance(face, index, FT_LOAD_NO_HINTING, &advance) == 0) advance = (advance + 512) >> 10;
+    } else if (FT_Load_Glyph(face, index, FT_LOAD_NO_BITMAP | LoadTarget(font)) == 0) {
+      advance = face->glyph->advance.x;
+    }
+    advance += font.emboldenStrength;
+    const int pixels = int((std::clamp<FT_Fixed>(advance, 0, FT_Fixed(1) << 26) + 32) >> 6);
+    primary.advances.emplace(key, pixels);
+    return pixels;
+  }
+
+  const GlyphImage* Glyph(SizedFont& primary, const DecodedChar& c) {
+    SizedFont* source = &primary;
+    uint32_t index = 0;
+    const uint32_t key = Resolve(primary, c, source, index);
+    auto it = primary.glyphs.find(key);
+    if (it != primary.glyphs.end()) return &it->second;
     if (glyphBytes_ > kMaxGlyphBytes) {
-      for (auto& [key, sized] : sized_) sized->glyphs.clear();
+      for (auto& [sizedKey, sized] : sized_) sized->glyphs.clear();
       glyphBytes_ = 0;
     }
-    GlyphImage image = Render(font, index);
+    GlyphImage image = Render(*source, index);
     glyphBytes_ += image.levels.size() + sizeof(GlyphImage);
-    return &font.glyphs.emplace(index, std::move(image)).first->second;
+    return &primary.glyphs.emplace(key, std::move(image)).first->second;
   }
 
  private:
   FontStore() = default;
+
+  // The glyph for a character: from the font itself, or, when the face lacks a character
+  // beyond ASCII, from the face fontconfig finds for it, at the same size. Returns the cache
+  // key (the glyph index, or the character with the top bit for a fallback glyph).
+  uint32_t Resolve(SizedFont& font, const DecodedChar& c, SizedFont*& source, uint32_t& index) {
+    source = &font;
+    index = GlyphIndex(*font.entry, c);
+    if (index != 0 || font.entry->symbolFont || c.code < 0x80 || (c.code >= 0xE000 && c.code <= 0xF8FF) ||
+        c.code > 0x10FFFF) {
+      return index;
+    }
+    SizedFont* fallback = FallbackFont(font, c.code);
+    if (!fallback) return index;
+    const FT_UInt fallbackIndex = FT_Get_Char_Index(fallback->entry->face, c.code);
+    if (fallbackIndex == 0) return index;
+    source = fallback;
+    index = fallbackIndex;
+    return 0x80000000u | uint32_t(c.code);
+  }
+
+  SizedFont* FallbackFont(const SizedFont& font, char32_t code) {
+    FaceEntry* entry = nullptr;
+    auto it = fallbackFaces_.find(code);
+    if (it != fallbackFaces_.end()) {
+      entry = it->second;
+    } else {
+      if (fallbackFaces_.size() >= kMaxQueries) fallbackFaces_.clear();
+      entry = MatchCharacter(code);
+      fallbackFaces_[code] = entry;
+    }
+    if (!entry || entry == font.entry) return nullptr;
+    SizedKey key = font.key;
+    std::get<0>(key) = entry;
+    auto sized = sized_.find(key);
+    if (sized != sized_.end()) return sized->second.get();
+    // Made without evicting anything: the caller's font stays valid.
+    const auto& [oldEntry, ppem, charWidth, escapement, fakeBold, fakeItalic] = font.key;
+    auto made = MakeSized(*entry, ppem, charWidth, escapement, fakeBold && !entry->bold,
+                          fakeItalic && !entry->italic);
+    if (!made) return nullptr;
+    made->key = key;
+    SizedFont* raw = made.get();
+    sized_.emplace(key, std::move(made));
+    return raw;
+  }
+
+  FaceEntry* MatchCharacter(char32_t code) {
+    FcPattern* pattern = FcPatternCreate();
+    FcCharSet* charset = FcCharSetCreate();
+    FaceEntry* entry = nullptr;
+    if (pattern && charset && FcCharSetAddChar(charset, FcChar32(code))) {
+      FcPatternAddCharSet(pattern, FC_CHARSET, charset);
+      FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+      FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+      FcDefaultSubstitute(pattern);
+      FcResult result = FcResultNoMatch;
+      if (FcPattern* match = FcFontMatch(nullptr, pattern, &result)) {
+        FcChar8* file = nullptr;
+        int index = 0;
+        if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
+          FcPatternGetInteger(match, FC_INDEX, 0, &index);
+          entry = OpenFile(reinterpret_cast<const char*>(file), index);
+        }
+        FcPatternDestroy(match);
+      }
+    }
+    if (charset) FcCharSetDestroy(charset);
+    if (pattern) FcPatternDestroy(pattern);
+    if (entry && FT_Get_Char_Index(entry->face, code) == 0) entry = nullptr;
+    return entry;
+  }
   ~FontStore() {
     ClearSized();
     for (auto& [file, entry] : files_) {
@@ -278,6 +381,8 @@ class FontStore {
     m.underlineThickness = std::max(1, int(std::lround(entry.underlineThickness * scale)));
     m.strikeoutPosition = int(std::lround(entry.strikeoutPosition * scale));
     m.strikeoutThickness = std::max(1, int(std::lround(entry.strikeoutThickness * scale)));
+    m.pixelsPerEm = ppem;
+    m.pixelsPerEmX = int(std::max<long>(1, (charWidth + 32) >> 6));
     // The font's grid-fitting table decides, per size, whether text is smoothed.
     const FT_Int gasp = FT_Get_Gasp(entry.face, FT_UInt(ppem));
     font->monochrome = gasp != FT_GASP_NO_TABLE && !(gasp & FT_GASP_DO_GRAY);
@@ -314,24 +419,19 @@ class FontStore {
     return 0;
   }
 
+  static FT_Int32 LoadTarget(const SizedFont& font) {
+    return font.monochrome ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL;
+  }
+
   // Hinted outline, rendered with grey coverage and reduced to 17 levels.
   GlyphImage Render(SizedFont& font, uint32_t index) {
     GlyphImage image;
     FT_Face face = font.entry->face;
     FT_Activate_Size(font.size);
-    const FT_Int32 target = font.monochrome ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL;
-    if (FT_Load_Glyph(face, index, FT_LOAD_NO_BITMAP | target) != 0) return image;
+    if (FT_Load_Glyph(face, index, FT_LOAD_NO_BITMAP | LoadTarget(font)) != 0) return image;
     FT_GlyphSlot slot = face->glyph;
-    FT_Pos advance = slot->advance.x;
-    if (slot->format != FT_GLYPH_FORMAT_OUTLINE) {
-      image.advance = int((advance + 32) >> 6);
-      return image;
-    }
-    if (font.emboldenStrength) {
-      FT_Outline_EmboldenXY(&slot->outline, font.emboldenStrength, 0);
-      advance += font.emboldenStrength;
-    }
-    image.advance = int((advance + 32) >> 6);
+    if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return image;
+    if (font.emboldenStrength) FT_Outline_EmboldenXY(&slot->outline, font.emboldenStrength, 0);
     if (font.transformed) FT_Outline_Transform(&slot->outline, &font.matrix);
     if (FT_Render_Glyph(slot, font.monochrome ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL) != 0) return image;
     const FT_Bitmap& bitmap = slot->bitmap;
@@ -357,11 +457,24 @@ class FontStore {
   FT_Library library_ = nullptr;
   std::map<std::string, std::unique_ptr<FaceEntry>> files_;
   std::unordered_map<std::string, FaceEntry*> queries_;
+  std::unordered_map<char32_t, FaceEntry*> fallbackFaces_;
   std::map<SizedKey, std::unique_ptr<SizedFont>> sized_;
   size_t glyphBytes_ = 0;
 };
 
 }  // namespace
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define METAFILE_FONTS_UNDER_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(METAFILE_FONTS_UNDER_ASAN)
+// fontconfig keeps a block of its configuration for the life of the process; sanitizer
+// builds tell LeakSanitizer to leave it alone. Weak, so that another part of a program may
+// say the same.
+extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+#endif
 
 std::mutex& FontLock() {
   static std::mutex lock;
@@ -375,6 +488,8 @@ const FontMetrics& MetricsOf(const SizedFont& font) { return font.metrics; }
 bool ReadsSymbolEncoding(const SizedFont& font, uint8_t charSet) {
   return charSet == kSymbolCharset || font.entry->symbolFont;
 }
+
+int AdvanceFor(SizedFont& font, const DecodedChar& c) { return FontStore::Instance().Advance(font, c); }
 
 const GlyphImage* GlyphFor(SizedFont& font, const DecodedChar& c) { return FontStore::Instance().Glyph(font, c); }
 

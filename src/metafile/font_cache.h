@@ -30,14 +30,12 @@ struct FontRequest {
 };
 
 // A rendered glyph: coverage in 17 levels (0 = none, 16 = full) over `width` × `rows`
-// pixels whose top-left is (left, -top) from the pen position (y down), and the advance
-// along the baseline in whole pixels.
+// pixels whose top-left is (left, -top) from the pen position (y down).
 struct GlyphImage {
   int left = 0;
   int top = 0;
   int width = 0;
   int rows = 0;
-  int advance = 0;
   std::vector<uint8_t> levels;
 };
 
@@ -49,6 +47,8 @@ struct FontMetrics {
   int underlineThickness = 1;
   int strikeoutPosition = 0;  // baseline to the strike-out's bottom edge, positive upwards
   int strikeoutThickness = 1;
+  int pixelsPerEm = 0;
+  int pixelsPerEmX = 0;  // horizontal size, for a font stretched by its width
 };
 
 class SizedFont;
@@ -65,6 +65,10 @@ const FontMetrics& MetricsOf(const SizedFont& font);
 // True when text in this font is read through the Symbol encoding (symbol character set,
 // or a symbol font asked for with the default set).
 bool ReadsSymbolEncoding(const SizedFont& font, uint8_t charSet);
+
+// The advance of a character along the baseline in whole pixels (hinted, as GDI reports
+// it; at very large sizes the scaled design advance).
+int AdvanceFor(SizedFont& font, const DecodedChar& c);
 
 // The glyph of a character; valid until the next GlyphFor or RealizeFont call.
 const GlyphImage* GlyphFor(SizedFont& font, const DecodedChar& c);

@@ -1,5 +1,5 @@
-// Palette records that change the selected palette's entries. Realising a palette changes
-// nothing on a true-colour picture.
+// Palette records that change the selected palette's entries (creating, selecting and
+// realising palettes are object records of their own).
 #include <algorithm>
 
 #include "metafile/bitmap_records.h"
@@ -8,7 +8,7 @@ namespace metafile {
 
 namespace {
 
-enum : uint16_t { kRealizePalette = 0x0035, kSetPalEntries = 0x0037, kResizePalette = 0x0139, kAnimatePalette = 0x0436 };
+enum : uint16_t { kSetPalEntries = 0x0037, kResizePalette = 0x0139, kAnimatePalette = 0x0436 };
 
 constexpr size_t kMaxPaletteEntries = 4096;
 
@@ -38,15 +38,12 @@ void ResizePalette(Player& p, const Record& r) {
   palette->entries.resize(std::min<size_t>(r.U16(0), kMaxPaletteEntries), 0);
 }
 
-void Ignore(Player&, const Record&) {}
-
 }  // namespace
 
 void RegisterPaletteRecords(RecordTable& table) {
   table.Add(kSetPalEntries, SetEntries);
   table.Add(kAnimatePalette, SetEntries);
   table.Add(kResizePalette, ResizePalette);
-  table.Add(kRealizePalette, Ignore);
 }
 
 }  // namespace metafile

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
+#include "metafile/cosmetic_line.h"
 #include "metafile/dc_state.h"
 #include "metafile/shape_masks.h"
 
@@ -52,12 +54,72 @@ RasterBackend::RasterBackend(Canvas& canvas)
     : canvas_(canvas), budget_(std::max(kMinBudget, kBudgetCanvases * Area(canvas.Bounds()))) {}
 
 bool RasterBackend::Spend(const IntRect& area) {
+  return SpendPixels(std::max<int64_t>(1, Area(Intersect(area, canvas_.Bounds()))));
+}
+
+bool RasterBackend::SpendPixels(int64_t pixels) {
   if (budget_ < 0) return false;
-  budget_ -= std::max<int64_t>(1, Area(Intersect(area, canvas_.Bounds())));
+  budget_ -= pixels;
   return budget_ >= 0;
 }
 
+namespace {
+
+// Pen pixels straight into the canvas, for one-pixel lines copied in one colour: no masks.
+class CanvasSink : public PixelSink {
+ public:
+  CanvasSink(Canvas& canvas, const DrawStyle& style)
+      : canvas_(canvas),
+        clip_(style.clip),
+        pen_(0xFF000000u | ColorRefToRgb(style.pen.color)),
+        gap_(0xFF000000u | ColorRefToRgb(style.bkColor)),
+        paintGaps_(style.bkMode == kOpaque) {}
+  void Put(int x, int y, bool on) override {
+    if (!on && !paintGaps_) return;
+    if (clip_ && !clip_->Contains(x, y)) return;
+    canvas_.Row(y)[x] = on ? pen_ : gap_;
+  }
+
+ private:
+  Canvas& canvas_;
+  const Region* clip_;
+  uint32_t pen_;
+  uint32_t gap_;
+  bool paintGaps_;
+};
+
+bool IsPlainLine(const Shape& shape, const DrawStyle& style) {
+  const bool fills = shape.fillWithBrush && style.brush.style != kBrushNull && !shape.fill.empty();
+  return !fills && shape.pixels.Empty() && style.penWidth <= 1 && style.rop2 == kR2CopyPen &&
+         (style.pen.style & kPenStyleMask) != kPenNull;
+}
+
+}  // namespace
+
+bool RasterBackend::DrawPlainLines(const Shape& shape, const DrawStyle& style) {
+  const IntRect limit = ClipBounds(canvas_, style);
+  CanvasSink sink(canvas_, style);
+  for (const Polyline& line : shape.outline) {
+    if (line.points.empty()) continue;
+    LineStyler styler(style.pen.style);
+    const size_t n = line.points.size() + (line.closed ? 1 : 0);
+    for (size_t i = 1; i < n; ++i) {
+      const DevicePoint& a = line.points[i - 1];
+      const DevicePoint& b = line.points[i % line.points.size()];
+      const int x0 = RoundToPixel(a.x), y0 = RoundToPixel(a.y), x1 = RoundToPixel(b.x), y1 = RoundToPixel(b.y);
+      const int64_t length = std::max(std::abs(int64_t(x1) - x0), std::abs(int64_t(y1) - y0)) + 1;
+      if (!SpendPixels(length)) return false;
+      WalkCosmeticSegment(x0, y0, x1, y1, styler, limit, sink);
+    }
+  }
+  return true;
+}
+
 void RasterBackend::DrawShape(const Shape& shape, const DrawStyle& style) {
+  if (IsPlainLine(shape, style)) {
+    DrawPlainLines(shape, style);
+    return;
+  }
   const IntRect bounds = ShapeBounds(shape, style.penWidth, ClipBounds(canvas_, style));
   if (!Spend(bounds)) return;
   ShapeMasks masks;

@@ -32,6 +32,8 @@ class RasterBackend : public Backend {
 
  private:
   bool Spend(const IntRect& area);
+  bool SpendPixels(int64_t pixels);
+  bool DrawPlainLines(const Shape& shape, const DrawStyle& style);
 
   Canvas& canvas_;
   int64_t budget_;

@@ -1,5 +1,6 @@
 // Drawing records: lines, polylines, polygons, rectangles, ellipses and the arc family,
 // pixels and flood fills.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -125,6 +126,10 @@ void Ellipse(Player& p, const Record& r) {
   if (!r.Has(4)) return p.NoteBadRecord();
   const DrawStyle style = p.Style();
   const PixelBox box = ReadBox(p, r, 0);
+  // Nothing of an ellipse wholly off the canvas can show, however wide its pen.
+  const int reach = int(std::min(style.penWidth, kMaxCanvasCoordinate)) + 1;
+  const IntRect extent{box.left - reach, box.top - reach, box.right + reach, box.bottom + reach};
+  if (Intersect(extent, p.CanvasBounds()).Empty()) return;
   Shape shape = EllipseShape(box, InsideFrameInset(style));
   const int shrink = NullPen(style) ? 2 : 1;
   shape.pixels = EllipsePixels(box.left, box.top, box.right - shrink, box.bottom - shrink);

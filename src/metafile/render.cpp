@@ -1,5 +1,8 @@
 #include "metafile/render.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "metafile/mapping.h"
 #include "metafile/player.h"
 #include "metafile/raster_backend.h"
@@ -8,7 +11,34 @@
 namespace metafile {
 
 namespace {
+
 constexpr size_t kPlaceableHeaderBytes = 22;
+
+// The picture's device as playback through a picture frame sets it up: the box's size is
+// recorded in whole hundredths of a millimetre, the viewport is that size in whole device
+// pixels (96 per inch), and the frame's exact pixel size is then stretched onto the box's
+// rectangle on the canvas. The roundings matter: on small pictures they move the drawing
+// by a pixel against a direct window-to-box mapping.
+struct PictureDevice {
+  int viewportWidth = 1;
+  int viewportHeight = 1;
+  double scaleX = 1;
+  double scaleY = 1;
+};
+
+PictureDevice DeviceFor(int boxUnits, int boxUnitsHigh, uint16_t unitsPerInch, const Placement& placement) {
+  auto side = [unitsPerInch](int units, double rectPixels, int& viewport, double& scale) {
+    const double hundredthsOfMm = std::round(units * 2540.0 / unitsPerInch);
+    const double framePixels = hundredthsOfMm * 96.0 / 2540.0;
+    viewport = std::max(1, int(std::lround(framePixels)));
+    scale = framePixels > 0 ? rectPixels / framePixels : 1.0;
+  };
+  PictureDevice d;
+  side(boxUnits, placement.boxRight - placement.boxLeft, d.viewportWidth, d.scaleX);
+  side(boxUnitsHigh, placement.boxBottom - placement.boxTop, d.viewportHeight, d.scaleY);
+  return d;
+}
+
 }  // namespace
 
 bool PlayPlaceableMetafile(const uint8_t* data, size_t size, const PlaceableHeader& header,
@@ -25,15 +55,17 @@ bool PlayPlaceableMetafile(const uint8_t* data, size_t size, const PlaceableHead
 
   const int boxWidth = header.right - header.left;
   const int boxHeight = header.bottom - header.top;
-  // The picture's device is the canvas at 96 pixels per inch, its origin at the box's
-  // corner; the window starts as the box and the viewport as the box's pixels.
+  // The window starts as the box and the viewport as the box's device pixels; the frame
+  // puts the device origin at the box's corner on the canvas.
+  const PictureDevice device = DeviceFor(boxWidth, boxHeight, header.unitsPerInch, placement);
   Frame frame;
   frame.originX = placement.boxLeft;
   frame.originY = placement.boxTop;
-  const int viewportWidth = int(placement.boxRight - placement.boxLeft);
-  const int viewportHeight = int(placement.boxBottom - placement.boxTop);
+  frame.scaleX = device.scaleX;
+  frame.scaleY = device.scaleY;
   Player player(backend, frame,
-                InitialDcState(header.left, header.top, boxWidth, boxHeight, viewportWidth, viewportHeight),
+                InitialDcState(header.left, header.top, boxWidth, boxHeight, device.viewportWidth,
+                               device.viewportHeight),
                 IntRect{0, 0, placement.width, placement.height}, mfHeader.objectCount);
   const PlaySummary played = PlayRecords(body, bodySize, mfHeader, player, AllRecords());
   if (summary) *summary = played;

@@ -19,6 +19,7 @@ TextLayout LayOutText(const std::vector<int>& advances, const std::vector<bool>&
       if (i < spacing.dy.size()) rise += spacing.dy[i];
     }
     layout.width = int(std::lround(pen));
+    layout.endRise = int(std::lround(rise));
     return layout;
   }
   // Justification: the extra space goes to the first break characters, the remainder one

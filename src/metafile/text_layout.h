@@ -25,6 +25,7 @@ struct TextLayout {
   std::vector<int> offsets;   // pen position of each character along the baseline
   std::vector<int> rise;      // pen position across the baseline (y down), from dy
   int width = 0;              // the whole string's advance
+  int endRise = 0;            // where the pen ends across the baseline, from dy
 };
 
 // `advances`: the font's whole-pixel advance per character; `isBreak`: which characters

@@ -10,11 +10,11 @@ namespace metafile {
 namespace {
 
 // How far (per channel, out of 255) a pixel may stay from the text colour at each step of
-// coverage, from full coverage down; the two fullest levels both give the text colour.
+// coverage, from full coverage down.
 constexpr uint8_t kRamp[17] = {0, 0x4d, 0x68, 0x7c, 0x8c, 0x9a, 0xa7, 0xb2, 0xbd,
                                0xc7, 0xd0, 0xd9, 0xe1, 0xe9, 0xf0, 0xf8, 0xff};
 
-int Spread(int level) { return kRamp[std::clamp(15 - level, 0, 16)]; }
+int Spread(int level) { return kRamp[std::clamp(16 - level, 0, 16)]; }
 
 uint32_t BlendPixel(uint32_t dst, uint32_t text, int level) {
   uint32_t out = 0;

@@ -22,6 +22,16 @@ enum : uint16_t { kEtoOpaque = 0x0002, kEtoClipped = 0x0004, kEtoPdy = 0x2000 };
 
 // Height used for a font recorded with height 0 (GDI's default), in canvas pixels.
 constexpr int kDefaultFontHeight = 16;
+// A mapped font height becomes whole pixels by truncation, as in GDI (rounding made text a
+// pixel too large in about a third of the reference renderings). Heights within this much
+// of the next pixel count as that pixel, so that the picture frame's tiny stretch does not
+// take a pixel off heights that map to whole pixels.
+constexpr double kHeightRoundUp = 0.01;
+// Characters drawn of one string; the rest of a longer one is left out.
+constexpr size_t kMaxTextChars = 8192;
+// Glyph pixels one string may paint: this many times the visible area, plus a base.
+constexpr double kPaintBudgetFactor = 8;
+constexpr double kPaintBudgetBase = 1 << 20;
 
 struct TextCall {
   int x = 0;
@@ -57,7 +67,7 @@ FontRequest RequestFor(const Font& font, const Transform& t) {
     request.height = kDefaultFontHeight;
   } else {
     const double pixels = std::min(std::fabs(font.height * t.scaleY), double(kMaxFontPixels) * 4);
-    request.height = int(std::lround(pixels)) * (font.height < 0 ? -1 : 1);
+    request.height = int(std::floor(pixels + kHeightRoundUp)) * (font.height < 0 ? -1 : 1);
   }
   request.width = int(std::lround(std::min(std::fabs(font.width * t.scaleX), double(kMaxFontPixels) * 4)));
   return request;
@@ -111,6 +121,31 @@ void MapSpacing(const TextCall& call, const std::vector<DecodedChar>& chars, con
   }
 }
 
+// Paints the glyphs that can reach the visible area, within a budget of painted pixels
+// proportional to that area, so that no string (glyphs stacked by zero dx, say) can make
+// playback take unbounded time.
+void PaintGlyphs(Player& p, SizedFont& font, const std::vector<DecodedChar>& chars, const TextLayout& layout,
+                 const TextFrame& frame, const BaselineShift& shift, const Region* clip) {
+  const IntRect visible = clip ? Intersect(clip->Bounds(), p.CanvasBounds()) : p.CanvasBounds();
+  if (visible.Empty()) return;
+  const FontMetrics& metrics = MetricsOf(font);
+  // Every glyph lies within this distance of its pen position (italics and rotation included).
+  const double reach = 2.0 * std::max(metrics.pixelsPerEm, metrics.pixelsPerEmX) + 2;
+  const double area = double(visible.right - visible.left) * double(visible.bottom - visible.top);
+  double budget = kPaintBudgetFactor * area + kPaintBudgetBase;
+  for (size_t i = 0; i < chars.size() && budget > 0; ++i) {
+    const DevicePoint pen = frame.At(shift.along + layout.offsets[i], shift.down + layout.rise[i]);
+    if (pen.x + reach < visible.left || pen.x - reach > visible.right || pen.y + reach < visible.top ||
+        pen.y - reach > visible.bottom) {
+      continue;
+    }
+    const GlyphImage* glyph = GlyphFor(font, chars[i]);
+    if (!glyph) continue;
+    budget -= double(glyph->width) * double(glyph->rows) + 1;
+    PaintGlyph(p.backend, *glyph, RoundToPixel(pen.x), RoundToPixel(pen.y), p.dc.textColor, clip);
+  }
+}
+
 void DrawText(Player& p, const TextCall& call) {
   const Transform t = p.ToCanvas();
   Region textClip;
@@ -137,14 +172,14 @@ void DrawText(Player& p, const TextCall& call) {
   const FontMetrics metrics = MetricsOf(*font);
   const TextEncoding encoding =
       ReadsSymbolEncoding(*font, logFont.charSet) ? TextEncoding::kSymbol : TextEncoding::kCodePage;
-  const std::vector<DecodedChar> chars = DecodeText(call.bytes, call.count, encoding, logFont.charSet);
+  std::vector<DecodedChar> chars = DecodeText(call.bytes, call.count, encoding, logFont.charSet);
+  if (chars.size() > kMaxTextChars) chars.resize(kMaxTextChars);
 
   std::vector<int> advances;
   std::vector<bool> isBreak;
   advances.reserve(chars.size());
   for (const DecodedChar& c : chars) {
-    const GlyphImage* glyph = GlyphFor(*font, c);
-    advances.push_back(glyph ? glyph->advance : 0);
+    advances.push_back(AdvanceFor(*font, c));
     isBreak.push_back(c.code == U' ');
   }
   TextSpacing spacing;
@@ -173,12 +208,7 @@ void DrawText(Player& p, const TextCall& call) {
     FillTextRect(p, frame, shift.along, shift.down - metrics.ascent, shift.along + layout.width,
                  shift.down + metrics.descent, p.dc.bkColor, clip);
   }
-  for (size_t i = 0; i < chars.size(); ++i) {
-    const GlyphImage* glyph = GlyphFor(*font, chars[i]);
-    if (!glyph) continue;
-    const DevicePoint pen = frame.At(shift.along + layout.offsets[i], shift.down + layout.rise[i]);
-    PaintGlyph(p.backend, *glyph, RoundToPixel(pen.x), RoundToPixel(pen.y), p.dc.textColor, clip);
-  }
+  PaintGlyphs(p, *font, chars, layout, frame, shift, clip);
   if (logFont.underline) {
     const int top = shift.down - metrics.underlinePosition - metrics.underlineThickness / 2;
     FillTextRect(p, frame, shift.along, top, shift.along + layout.width, top + metrics.underlineThickness,
@@ -193,8 +223,9 @@ void DrawText(Player& p, const TextCall& call) {
     const int sign = (p.dc.textAlign & kTaHorizontalMask) == kTaRight ? -1
                      : (p.dc.textAlign & kTaHorizontalMask) == kTaCenter ? 0 : 1;
     const double along = sign * layout.width;
-    p.dc.position.x += int(std::lround(along * frame.cs / t.scaleX));
-    p.dc.position.y += int(std::lround(-along * frame.sn / t.scaleY));
+    const double down = layout.endRise;
+    p.dc.position.x += int(std::lround((along * frame.cs + down * frame.sn) / t.scaleX));
+    p.dc.position.y += int(std::lround((-along * frame.sn + down * frame.cs) / t.scaleY));
   }
 }
 

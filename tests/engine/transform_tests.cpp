@@ -326,6 +326,18 @@ TEST_F(TransformTest, AdjustmentMatchesTheLibrary) {
   }
 }
 
+TEST_F(TransformTest, HorizontalFlipMatchesTheLibrary) {
+  Settings.doImageFlipHorizontal = 1;
+  for (const unsigned bpp : {8u, 24u, 32u}) {
+    Bitmap picture = bpp == 8 ? Adopt(FreeImage_ConvertToGreyscale(NoisePicture(24).get()))
+                              : NoisePicture(bpp);
+    Bitmap expected = Adopt(FreeImage_Clone(picture.get()));
+    FreeImage_FlipHorizontal(expected.get());
+    Bitmap flipped = FlipImage(std::move(picture));
+    EXPECT_TRUE(SamePixels(flipped.get(), expected.get())) << bpp;
+  }
+}
+
 // The steps' own grey and black-and-white conversions match the library's pixel for pixel.
 TEST_F(TransformTest, GreyAndThresholdMatchTheLibrary) {
   Settings.doImageGreyscale = 1;
@@ -341,6 +353,47 @@ TEST_F(TransformTest, GreyAndThresholdMatchTheLibrary) {
     EXPECT_TRUE(SameImage(ThresholdImage(Adopt(FreeImage_Clone(picture.get()))).get(),
                           expectedBilevel.get())) << bpp;
     EXPECT_TRUE(SameImage(ThresholdImage(std::move(grey)).get(), expectedFromGrey.get())) << bpp;
+  }
+}
+
+}  // namespace
+}  // namespace vecrast
+
+namespace vecrast {
+namespace {
+
+// The step's own resampler gives the library's pixels within two levels, for every filter,
+// growing and shrinking, with one side kept, in both depths.
+TEST_F(TransformTest, ResizeMatchesTheLibraryWithinTwoLevels) {
+  struct Size {
+    int width, height;
+  };
+  const Size sizes[] = {{128, 65}, {514, 262}, {190, 300}, {40, 23}, {257, 75}, {1000, 20}, {100, 131}};
+  Settings.doImageResize = 1;
+  for (const unsigned bpp : {24u, 32u}) {
+    Bitmap picture = NoisePicture(bpp);
+    for (int algorithm = 0; algorithm <= 5; ++algorithm) {
+      Settings.imageResizeAlgorithm = static_cast<int8_t>(algorithm);
+      for (const Size& size : sizes) {
+        Settings.imageWidth = size.width;
+        Settings.imageHeight = size.height;
+        static constexpr FREE_IMAGE_FILTER kFilters[] = {FILTER_BOX, FILTER_BILINEAR, FILTER_BSPLINE,
+                                                         FILTER_BICUBIC, FILTER_CATMULLROM, FILTER_LANCZOS3};
+        Bitmap expected = Adopt(FreeImage_Rescale(picture.get(), size.width, size.height, kFilters[algorithm]));
+        Bitmap resized = ResizeImage(Adopt(FreeImage_Clone(picture.get())), 257, 131);
+        ASSERT_EQ(Width(resized.get()), size.width);
+        ASSERT_EQ(Height(resized.get()), size.height);
+        int worst = 0;
+        for (int y = 0; y < size.height; ++y) {
+          const BYTE* mine = FreeImage_GetScanLine(resized.get(), y);
+          const BYTE* theirs = FreeImage_GetScanLine(expected.get(), y);
+          for (int i = 0; i < size.width * static_cast<int>(bpp / 8); ++i)
+            worst = std::max(worst, std::abs(mine[i] - theirs[i]));
+        }
+        EXPECT_LE(worst, 2) << bpp << " bits, filter " << algorithm << ", " << size.width << "x"
+                            << size.height;
+      }
+    }
   }
 }
 

@@ -226,6 +226,17 @@ TEST(Stretch, ShrinkingCombinesByTheStretchMode) {
   EXPECT_TRUE(At(p, 11, 10) == kBlue || At(p, 11, 10) == kYellow);
 }
 
+TEST(Stretch, HalftoneAveragesWhenShrinking) {
+  WmfWriter w;
+  w.SetStretchBltMode(4);
+  w.DibStretchBlt(10, 10, 1, 1, 0, 0, 2, 2, kSrcCopy, PackedDib(Spec(24, {{kBlack, kWhite}, {kWhite, kBlack}})));
+  w.DibStretchBlt(20, 10, 4, 1, 0, 0, 2, 1, kSrcCopy, PackedDib(Spec(24, {{kRed, kBlue}})));  // growing: copies
+  const auto p = Draw(w);
+  EXPECT_EQ(At(p, 10, 10), 0x808080u);
+  EXPECT_EQ(At(p, 21, 10), kRed);
+  EXPECT_EQ(At(p, 22, 10), kBlue);
+}
+
 TEST(Stretch, SourceOutsideTheBitmapLeavesTheDestination) {
   WmfWriter w = GreenBackground();
   w.DibBitBlt(10, 10, 4, 4, 0, 0, kSrcCopy, PackedDib(Spec(24, {{kRed, kRed}, {kRed, kRed}})));
@@ -300,12 +311,18 @@ TEST(PatternBrushes, DibPatternTilesFromTheCanvasOrigin) {
   WmfWriter w;
   w.DibCreatePatternBrush(5, 0, PackedDib(Spec(24, {{kRed, kBlue}, {kBlue, kRed}}))).SelectObject(0);
   w.CreatePen(5, 0, 0).SelectObject(1);
-  w.Rectangle(11, 11, 16, 16);
+  w.Rectangle(11, 11, 15, 15);  // without a pen: 11..14 on both axes
   const auto p = Draw(w);
   EXPECT_EQ(At(p, 11, 11), kRed);  // canvas (11, 11) takes pattern pixel (1, 1)
   EXPECT_EQ(At(p, 12, 11), kBlue);
   EXPECT_EQ(At(p, 12, 12), kRed);
-  EXPECT_EQ(Count(p, kRed) + Count(p, kBlue), 16);
+  // Wherever the fill reaches, the checker keeps its phase with the canvas.
+  for (int y = 10; y < 18; ++y) {
+    for (int x = 10; x < 18; ++x) {
+      if (At(p, x, y) == kWhite) continue;
+      EXPECT_EQ(At(p, x, y), (x + y) % 2 ? kBlue : kRed) << x << "," << y;
+    }
+  }
 }
 
 TEST(PatternBrushes, MonochromePatternsTakeTheTextAndBackgroundColours) {
@@ -388,6 +405,32 @@ TEST(SetDibToDev, CopiesPixelsOneToOneWhateverTheMapping) {
   EXPECT_EQ(Count(p, kRed) + Count(p, kBlue), 2);
 }
 
+TEST(SetDibToDev, BitsHoldOnlyTheGivenScanLines) {
+  // A 1 × 4 bitmap whose record carries scan lines 2 and 3 (counted from the bottom): the
+  // top two rows. The rows it lacks leave the picture alone.
+  DibSpec s = Spec(24, {{kRed}, {kBlue}});
+  s.height = 4;
+  WmfWriter w;
+  w.SetDibToDev(10, 10, 1, 4, 0, 0, 2, 2, 0, PackedDib(s));
+  const auto p = Draw(w);
+  EXPECT_EQ(At(p, 10, 10), kRed);
+  EXPECT_EQ(At(p, 10, 11), kBlue);
+  EXPECT_EQ(At(p, 10, 12), kWhite);
+  EXPECT_EQ(At(p, 10, 13), kWhite);
+}
+
+TEST(Bitmap16, StretchBltWithoutBitmapIsAPatternBlit) {
+  WmfWriter w;
+  w.CreateBrush(0, Rgb(255, 0, 0)).SelectObject(0);
+  // STRETCHBLT without a bitmap: rop, source height, width, y, x, a reserved word, then the
+  // destination height, width, y, x.
+  w.Record(wmfw::kStretchBlt, {int16_t(kPatCopy & 0xFFFF), int16_t(kPatCopy >> 16), 1, 1, 0, 0, 0, 2, 3, 5, 6});
+  const auto p = Draw(w);
+  EXPECT_EQ(Count(p, kRed), 6);
+  EXPECT_EQ(At(p, 6, 5), kRed);
+  EXPECT_EQ(At(p, 8, 6), kRed);
+}
+
 // Records that must be skipped without touching the picture.
 TEST(HostileBitmaps, UnusableRecordsAreSkipped) {
   DibSpec shortBits = Spec(24, {{kRed, kRed}, {kRed, kRed}});
@@ -406,12 +449,17 @@ TEST(HostileBitmaps, UnusableRecordsAreSkipped) {
   rleTopDown.width = 2, rleTopDown.height = -2, rleTopDown.bitCount = 8, rleTopDown.compression = 1;
   rleTopDown.colors = {kRed};
   rleTopDown.bits = {2, 0, 0, 1};
+  DibSpec rleClaim;  // 4000 × 4000 pixels claimed by four bytes of codes
+  rleClaim.width = 4000, rleClaim.height = 4000, rleClaim.bitCount = 8, rleClaim.compression = 1;
+  rleClaim.colors = {kRed};
+  rleClaim.bits = {255, 0, 0, 1};
   DibSpec badJpeg = Spec(24, {{kRed}});
   badJpeg.bitCount = 0, badJpeg.compression = 4, badJpeg.bits = {0xFF, 0xD8, 0xFF, 0x00, 1, 2, 3};
 
   const std::vector<Bytes> dibs = {PackedDib(shortBits), PackedDib(absurd), PackedDib(negativeWidth),
                                    PackedDib(badDepth),  badHeader,          hugeHeader,
-                                   PackedDib(rleTopDown), PackedDib(badJpeg), Bytes{40, 0, 0}};
+                                   PackedDib(rleTopDown), PackedDib(badJpeg), PackedDib(rleClaim),
+                                   Bytes{40, 0, 0}};
   for (size_t i = 0; i < dibs.size(); ++i) {
     WmfWriter w;
     w.DibBitBlt(10, 10, 5, 5, 0, 0, kSrcCopy, dibs[i]);

@@ -212,11 +212,11 @@ TEST(HatchBrush, AllSixPatternsOnAnEightPixelGrid) {
     bool (*line)(int x, int y);
   };
   const Case cases[] = {
-      {0, [](int, int y) { return y % 8 == 7; }},
+      {0, [](int, int y) { return y % 8 == 3; }},
       {1, [](int x, int) { return x % 8 == 4; }},
       {2, [](int x, int y) { return x % 8 == y % 8; }},
       {3, [](int x, int y) { return x % 8 == 7 - y % 8; }},
-      {4, [](int x, int y) { return y % 8 == 7 || x % 8 == 4; }},
+      {4, [](int x, int y) { return y % 8 == 3 || x % 8 == 4; }},
       {5, [](int x, int y) { return x % 8 == y % 8 || x % 8 == 7 - y % 8; }},
   };
   for (const Case& c : cases) {
@@ -241,7 +241,8 @@ TEST(HatchBrush, TransparentBackgroundLeavesGapsAlone) {
   w.SetBkMode(1).Rectangle(0, 0, 16, 16);
   const auto p = Draw(w);
   EXPECT_EQ(Count(p, kBlue), 2 * 16);
-  EXPECT_EQ(At(p, 3, 3), kWhite);
+  EXPECT_EQ(At(p, 3, 4), kWhite);
+  EXPECT_EQ(At(p, 3, 3), kBlue);
 }
 
 TEST(Rop2, XorTwiceRestoresAndNotInverts) {

@@ -225,3 +225,21 @@ TEST(Mapping, ExplicitViewportIsInDevicePixels) {
 }
 
 }  // namespace
+
+namespace {
+
+// The box is recorded in whole hundredths of a millimetre and its viewport in whole
+// device pixels, and that frame is then stretched onto the box's pixels: 608 units at
+// 2305 per inch are 670 hundredths of a millimetre, 25.32 pixels, a viewport of 25,
+// stretched by 25 / 25.32 onto a 25-pixel box. Unit 600 lands at 24.35, not 24.67.
+TEST(Mapping, FrameRoundingOfSmallPictures) {
+  WmfWriter w;
+  w.SetPixel(600, 0, Rgb(0, 0, 255));
+  const auto calls = Record(w.Placeable(0, 0, 608, 512, 2305));
+  ASSERT_EQ(calls.size(), 1u);
+  const double framePixels = 670 * 96.0 / 2540;
+  EXPECT_NEAR(600 * 25.0 / 608 * 25.0 / framePixels, 24.35, 0.01);
+  EXPECT_DOUBLE_EQ(calls[0].points[0].x, 24);
+}
+
+}  // namespace

@@ -2,6 +2,7 @@
 // intensity blend of glyph coverage, and text records that lie about their sizes.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <random>
 #include <string>
 #include <vector>
@@ -98,6 +99,16 @@ TEST(TextLayout, DxAccumulatesBeforeRounding) {
   EXPECT_EQ(layout.width, 4);
 }
 
+TEST(TextLayout, DyPairsRaiseTheFollowingCharacters) {
+  metafile::TextSpacing spacing;
+  spacing.dx = {10, 10};
+  spacing.dy = {-4, -4};
+  const auto layout = metafile::LayOutText({7, 7}, {}, spacing);
+  EXPECT_EQ(layout.rise, (std::vector<int>{0, -4}));
+  EXPECT_EQ(layout.endRise, -8);
+  EXPECT_EQ(layout.width, 20);
+}
+
 TEST(TextLayout, CharExtraAndJustificationAddToAdvances) {
   metafile::TextSpacing spacing;
   spacing.charExtra = 1;
@@ -128,10 +139,11 @@ TEST(TextBlend, CoverageLevelsStepTowardsTheTextColour) {
   using metafile::BlendTextChannel;
   EXPECT_EQ(BlendTextChannel(255, 0, 0), 255);
   EXPECT_EQ(BlendTextChannel(255, 0, 16), 0);
-  EXPECT_EQ(BlendTextChannel(255, 0, 15), 0);
-  EXPECT_EQ(BlendTextChannel(255, 0, 1), 0xF0);
-  EXPECT_EQ(BlendTextChannel(255, 0, 8), 0xB2);
-  EXPECT_EQ(BlendTextChannel(0, 255, 8), 255 - 0xB2);  // light text on black mirrors it
+  EXPECT_EQ(BlendTextChannel(255, 0, 15), 0x4D);
+  EXPECT_EQ(BlendTextChannel(255, 0, 1), 0xF8);
+  EXPECT_EQ(BlendTextChannel(255, 0, 8), 0xBD);
+  EXPECT_EQ(BlendTextChannel(0, 255, 8), 255 - 0xBD);  // light text on black mirrors it
+  EXPECT_EQ(BlendTextChannel(128, 0, 8), 0xBD * 128 / 255);  // the step scales with the distance
   EXPECT_EQ(BlendTextChannel(100, 100, 8), 100);
 }
 
@@ -197,6 +209,30 @@ TEST(TextHostile, RandomTextRecordsNeverBreakPlayback) {
     const auto bytes = w.Placeable(0, 0, 120, 80, 96);
     EXPECT_TRUE(metafile::RenderPlaceableMetafile(bytes.data(), bytes.size(), picture, reason)) << reason;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Strings built to cost: huge glyphs stacked on one spot by zero dx, and long strings of
+// many distinct double-byte characters. Playback must stay quick.
+TEST(TextHostile, CostlyStringsStayBounded) {
+  wmfw::WmfWriter w;
+  w.SetBkMode(1).CreateFont(-3000, "Arial").SelectObject(0);
+  const std::string stacked(8000, 'W');
+  w.ExtTextOut(0, 2000, 0, stacked, std::vector<int16_t>(stacked.size(), 0));
+  w.CreateFont(-300, "Arial", 400, false, false, false, metafile::kBig5Charset).SelectObject(1);
+  std::string many;
+  for (int lead = 0xA4; lead <= 0xF9 && many.size() < 30000; ++lead) {
+    for (int trail = 0x40; trail <= 0x7E; ++trail) many += {char(lead), char(trail)};
+  }
+  w.TextOut(0, 0, many);
+  const auto start = std::chrono::steady_clock::now();
+  const auto p = metafile_test::Render(w.Placeable(0, 0, 600, 400, 96));
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(metafile_test::Count(p, metafile_test::kWhite), 600 * 400);
+  EXPECT_LT(seconds, 20.0);
 }
 
 }  // namespace

@@ -3,15 +3,13 @@
 // mapping. Pictures are 300 × 150 at one pixel per unit unless a test maps otherwise.
 #include <gtest/gtest.h>
 
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
 #include <cstdlib>
 
 #include "metafile/region.h"
 #include "render_helpers.h"
-
-// fontconfig keeps its configuration for the life of the process; freeing it at exit is
-// not safe while other users may still hold patterns, so the leak checker is told.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
 
 namespace {
 
@@ -210,6 +208,24 @@ TEST(TextFont, HeightMapsAsAVerticalDistance) {
   EXPECT_EQ(Draw(direct).pixels, Draw(mapped).pixels);
 }
 
+// Logical units of a tenth of a pixel: a height maps to whole pixels by truncation.
+metafile::Picture DrawTenths(int16_t height) {
+  WmfWriter w;
+  w.SetMapMode(8).SetWindowExt(3000, 1500).SetViewportExt(300, 150);
+  w.SetBkMode(1).CreateFont(height, "Arial").SelectObject(0).TextOut(400, 300, "Hello");
+  return Draw(w);
+}
+
+TEST(TextFont, MappedHeightsTakeWholePixels) {
+  WmfWriter twenty = WithFont(-20);
+  twenty.TextOut(40, 30, "Hello");
+  WmfWriter twentyOne = WithFont(-21);
+  twentyOne.TextOut(40, 30, "Hello");
+  EXPECT_EQ(DrawTenths(-201).pixels, Draw(twenty).pixels);
+  EXPECT_EQ(DrawTenths(-208).pixels, Draw(twenty).pixels);
+  EXPECT_EQ(DrawTenths(-210).pixels, Draw(twentyOne).pixels);
+}
+
 TEST(TextFont, PositiveHeightIsTheCellNegativeTheEm) {
   WmfWriter em = WithFont(-60);
   em.TextOut(20, 20, "H");
@@ -294,6 +310,41 @@ TEST(TextSymbol, UnknownSymbolFacesFallBackToTheSymbolFont) {
   // The default character set with a symbol face still reads the Symbol encoding.
   EXPECT_EQ(DrawSymbolByte("Symbol", 1, 'a').pixels, symbol.pixels);
   EXPECT_NE(DrawSymbolByte("Arial", 0, 'a').pixels, symbol.pixels);
+}
+
+}  // namespace
+
+namespace {
+
+bool SomeFontHas(char32_t code) {
+  FcPattern* pattern = FcPatternCreate();
+  FcCharSet* charset = FcCharSetCreate();
+  FcCharSetAddChar(charset, FcChar32(code));
+  FcPatternAddCharSet(pattern, FC_CHARSET, charset);
+  FcObjectSet* objects = FcObjectSetBuild(FC_FILE, nullptr);
+  FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+  const bool found = fonts && fonts->nfont > 0;
+  if (fonts) FcFontSetDestroy(fonts);
+  FcObjectSetDestroy(objects);
+  FcCharSetDestroy(charset);
+  FcPatternDestroy(pattern);
+  return found;
+}
+
+metafile::Picture DrawShiftJis(const std::string& bytes) {
+  WmfWriter w;
+  w.SetBkMode(1).CreateFont(-40, "\x82\x6C\x82\x72 \x96\xBE\x92\xA9", 400, false, false, false, 128).SelectObject(0);
+  w.TextOut(20, 20, bytes);
+  return Draw(w);
+}
+
+TEST(TextFallback, CharactersMissingFromTheFaceComeFromAFaceThatHasThem) {
+  if (!SomeFontHas(U'\u3042') || !SomeFontHas(U'\u3044')) GTEST_SKIP() << "no font with kana installed";
+  // Without a fallback both would be the same missing-glyph box.
+  const auto a = DrawShiftJis("\x82\xA0");  // hiragana a
+  const auto i = DrawShiftJis("\x82\xA2");  // hiragana i
+  EXPECT_FALSE(InkBounds(a).Empty());
+  EXPECT_NE(a.pixels, i.pixels);
 }
 
 }  // namespace
