@@ -226,6 +226,28 @@ TEST(Stretch, ShrinkingCombinesByTheStretchMode) {
   EXPECT_TRUE(At(p, 11, 10) == kBlue || At(p, 11, 10) == kYellow);
 }
 
+// Colour-on-colour shrinking keeps, for destination pixel i, source pixel
+// floor(((2i + 2)s - d) / 2d): 13 columns onto 4 keep 2, 6, 9 and 12; a bottom-up DIB's rows
+// count from its bottom row, so 13 rows onto 4 keep the rows 0, 3, 6 and 10 from the top.
+TEST(Stretch, ColorOnColorKeepsTheLastPixelCentredBeforeTheFarEdge) {
+  std::vector<uint32_t> row;
+  std::vector<std::vector<uint32_t>> column;
+  for (uint32_t k = 0; k < 13; ++k) {
+    row.push_back(0x111111u * k);
+    column.push_back({0x111111u * k});
+  }
+  WmfWriter w = GreenBackground();
+  w.SetStretchBltMode(3);
+  w.DibStretchBlt(10, 10, 4, 1, 0, 0, 13, 1, kSrcCopy, PackedDib(Spec(24, {row})));
+  w.DibStretchBlt(20, 20, 1, 4, 0, 0, 1, 13, kSrcCopy, PackedDib(Spec(24, column)));
+  const auto p = Draw(w);
+  const uint32_t columnsKept[] = {2, 6, 9, 12}, rowsKept[] = {0, 3, 6, 10};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(At(p, 10 + i, 10), 0x111111u * columnsKept[i]) << "column " << i;
+    EXPECT_EQ(At(p, 20, 20 + i), 0x111111u * rowsKept[i]) << "row " << i;
+  }
+}
+
 TEST(Stretch, HalftoneAveragesWhenShrinking) {
   WmfWriter w;
   w.SetStretchBltMode(4);
