@@ -1,6 +1,7 @@
 // Renders one placeable metafile through the player into an 8-bit RGB PNG.
-//   wmf_render [--time] [--quiet] INPUT.wmf [OUTPUT.png]
-// Without OUTPUT the picture is rendered and discarded. Exit status 0 on success; 1 when
+//   wmf_render [--time] [--quiet] [--dump] INPUT.wmf [OUTPUT.png]
+// --dump prints each record and the drawing calls it makes (canvas pixels) to standard
+// output, then renders as usual. Without OUTPUT the picture is rendered and discarded. Exit status 0 on success; 1 when
 // the file is refused or cannot be read or written, with the reason on standard error
 // (unless --quiet); 2 on a usage error.
 #include <chrono>
@@ -11,6 +12,7 @@
 
 #include "fidelity/corpus_index.h"
 #include "fidelity/png_file.h"
+#include "fidelity/record_dump.h"
 #include "fidelity/rgb_image.h"
 #include "metafile/metafile.h"
 
@@ -23,9 +25,10 @@ struct Options {
   std::string output;
   bool time = false;
   bool quiet = false;
+  bool dump = false;
 };
 
-constexpr char kUsage[] = "usage: wmf_render [--time] [--quiet] INPUT.wmf [OUTPUT.png]\n";
+constexpr char kUsage[] = "usage: wmf_render [--time] [--quiet] [--dump] INPUT.wmf [OUTPUT.png]\n";
 
 bool ParseOptions(int argc, char** argv, Options& options) {
   std::vector<std::string> positional;
@@ -33,6 +36,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     const std::string arg = argv[i];
     if (arg == "--time") {
       options.time = true;
+    } else if (arg == "--dump") {
+      options.dump = true;
     } else if (arg == "--quiet" || arg == "-q") {
       options.quiet = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -63,6 +68,8 @@ int main(int argc, char** argv) {
   std::vector<uint8_t> bytes;
   std::string reason;
   if (!ReadFileBytes(options.input, bytes, reason)) return Fail(options, reason);
+
+  if (options.dump && !DumpMetafile(bytes, stdout, reason)) return Fail(options, reason);
 
   metafile::Picture picture;
   const auto start = std::chrono::steady_clock::now();

@@ -25,7 +25,8 @@ Interval Normalise(const Span& s, bool& backwards) {
 // (lo = -1: none, the source lies outside the bitmap there). Growing, destination pixel i
 // takes the source pixel under its centre; shrinking follows GDI's Bresenham walk, where
 // source pixel j lands on destination ceil((2dj - s) / 2s) and the pixels landing together
-// are combined by the stretch mode (the last one wins for colour-on-colour).
+// are combined by the stretch mode. Colour-on-colour keeps source pixel
+// floor(((2i + 2)s - d) / 2d) for destination pixel i, counted from where the walk starts.
 struct AxisMap {
   std::vector<int> lo, hi;
 };
@@ -42,10 +43,14 @@ AxisMap MapAxis(const Interval& dest, const Interval& visible, const Interval& s
     long long i = v - dest.lo;
     if (flip != fromEnd) i = d - 1 - i;
     long long lo, hi;
-    if (s > d) {
+    if (s > d && keepAll) {
       lo = i == 0 ? 0 : s * (2 * i - 1) / (2 * d) + 1;
       hi = std::min(s, s * (2 * i + 1) / (2 * d) + 1);
-      if (!keepAll) lo = hi - 1;
+    } else if (s > d) {
+      // Colour-on-colour keeps one source pixel: the last whose centre, scaled onto the
+      // destination, lies before this pixel's far edge.
+      hi = std::min(s, ((2 * i + 2) * s - d) / (2 * d) + 1);
+      lo = hi - 1;
     } else {
       lo = (2 * i + 1) * s / (2 * d);
       hi = lo + 1;

@@ -27,6 +27,7 @@ struct BlitRecord {
   int xSrc = 0, ySrc = 0, srcWidth = 0, srcHeight = 0;
   uint16_t usage = kDibRgbColors;
   size_t bitmapByte = 0;  // 0: no bitmap
+  size_t maskTableEntryBytes = 0;  // see MaskDibAsPlayed; 0: the DIB is read as stored
 };
 
 // The record variant without a bitmap holds exactly as many words as the high byte of
@@ -119,13 +120,42 @@ void PaintPatternOnly(Player& p, const BlitRecord& b) {
   Paint(p, x, y, nullptr, {}, {}, rop);
 }
 
+uint32_t ReadU32(const uint8_t* p) { return uint32_t(p[0] | (p[1] << 8) | (p[2] << 16)) | (uint32_t(p[3]) << 24); }
+
+// STRETCHDIB and DIBBITBLT drawing a monochrome DIB with any ROP but SRCCOPY (the mask
+// half of a masked blit) are played by GDI with the two colours taken from the first
+// bytes of the bits instead of the colour table; DIBBITBLT also looks for the bits
+// after a table of 2-byte entries (palette-index sized), STRETCHDIB after the table
+// its colour usage gives. Returns the DIB as GDI reads it: header, those two colours,
+// those bits; empty when the rule does not apply.
+std::vector<uint8_t> MaskDibAsPlayed(const uint8_t* data, size_t size, size_t tableEntryBytes) {
+  constexpr size_t kInfoHeaderBytes = 40, kBitCountByte = 14, kColorsUsedByte = 32, kEntries = 2;
+  if (size < kInfoHeaderBytes || ReadU32(data) != kInfoHeaderBytes) return {};
+  if ((data[kBitCountByte] | (data[kBitCountByte + 1] << 8)) != 1) return {};
+  const uint32_t used = ReadU32(data + kColorsUsedByte);
+  const size_t entries = used == 0 || used > kEntries ? kEntries : used;
+  const size_t bitsByte = kInfoHeaderBytes + entries * tableEntryBytes;
+  if (bitsByte + kEntries * 4 > size) return {};
+  std::vector<uint8_t> dib(data, data + kInfoHeaderBytes);
+  dib[kColorsUsedByte] = uint8_t(kEntries);
+  std::fill(dib.begin() + kColorsUsedByte + 1, dib.begin() + kColorsUsedByte + 4, uint8_t(0));
+  dib.insert(dib.end(), data + bitsByte, data + bitsByte + kEntries * 4);
+  dib.insert(dib.end(), data + bitsByte, data + size);
+  return dib;
+}
+
 // Source rows of DIBs count from the bottom for bottom-up bitmaps.
 void PaintDib(Player& p, const Record& r, const BlitRecord& b) {
   const uint8_t* data = r.BytesAt(b.bitmapByte, r.ParamBytes() - b.bitmapByte);
   DibHeader header;
   BitmapImage image;
   const std::vector<ColorRef>& palette = SelectedPaletteEntries(p.dc, p.objects);
-  const size_t size = r.ParamBytes() - b.bitmapByte;
+  size_t size = r.ParamBytes() - b.bitmapByte;
+  std::vector<uint8_t> asPlayed;
+  if (data && b.maskTableEntryBytes && b.usage == kDibRgbColors && Rop3FromRecord(b.rop) != kRopSrcCopy) {
+    asPlayed = MaskDibAsPlayed(data, size, b.maskTableEntryBytes);
+    if (!asPlayed.empty()) data = asPlayed.data(), size = asPlayed.size();
+  }
   if (!data || !ReadDibHeader(data, size, b.usage, header) ||
       !DecodeDib(data, size, b.usage, palette, image, 0, DecodeLimit(p))) {
     p.NoteBadRecord();
@@ -199,6 +229,7 @@ void BlitHandler(Player& p, const Record& r) {
   if (b.bitmapByte == 0 || !Rop3UsesSource(Rop3FromRecord(b.rop))) {
     PaintPatternOnly(p, b);
   } else if (Dib) {
+    if (r.Function() == kDibBitBlt) b.maskTableEntryBytes = 2;
     PaintDib(p, r, b);
   } else {
     PaintBitmap16(p, r, b);
@@ -218,6 +249,7 @@ void StretchDib(Player& p, const Record& r) {
   b.srcHeight = r.S16(3), b.srcWidth = r.S16(4), b.ySrc = r.S16(5), b.xSrc = r.S16(6);
   b.destHeight = r.S16(7), b.destWidth = r.S16(8), b.yDest = r.S16(9), b.xDest = r.S16(10);
   b.bitmapByte = 22;
+  b.maskTableEntryBytes = 4;
   if (!Rop3UsesSource(Rop3FromRecord(b.rop))) {
     PaintPatternOnly(p, b);
     return;

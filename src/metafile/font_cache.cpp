@@ -45,7 +45,38 @@ struct FaceEntry {
   double strikeoutThickness = 50;
 };
 
-using SizedKey = std::tuple<const FaceEntry*, int, long, int, bool, bool>;
+// Face, pixels per em, char width (26.6), escapement, synthetic bold, synthetic italic,
+// missing-glyph boxes only.
+using SizedKey = std::tuple<const FaceEntry*, int, long, int, bool, bool, bool>;
+
+// What a face name and style resolve to.
+struct FaceChoice {
+  FaceEntry* entry = nullptr;
+  // A symbol-set request for a face no font provides: the face put in its place has none
+  // of the characters asked for, so every character shows as its missing-glyph box.
+  bool missingGlyphs = false;
+};
+
+// The missing-glyph box of a symbol face standing in for an unknown one: an outline a third
+// of the em wide and three quarters of it high, on the baseline, advancing by its width.
+// Its horizontal edges are whole pixels, its upright edges thin and grey.
+GlyphImage MissingGlyphBox(int ppem) {
+  GlyphImage box;
+  box.width = std::max(2, int(std::lround(ppem / 3.0)));
+  box.rows = std::max(2, int(std::lround(ppem * 0.75)));
+  box.top = box.rows;
+  box.levels.assign(size_t(box.width) * size_t(box.rows), 0);
+  constexpr uint8_t kEdge = 16, kSide = 4, kCorner = 8;
+  for (int y = 0; y < box.rows; ++y) {
+    const bool horizontal = y == 0 || y == box.rows - 1;
+    for (int x = 0; x < box.width; ++x) {
+      const bool side = x == 0 || x == box.width - 1;
+      uint8_t level = horizontal ? (side ? kCorner : kEdge) : (side ? kSide : 0);
+      box.levels[size_t(y) * size_t(box.width) + size_t(x)] = level;
+    }
+  }
+  return box;
+}
 
 }  // namespace
 
@@ -57,6 +88,8 @@ class SizedFont {
   bool transformed = false;
   FT_Pos emboldenStrength = 0;  // 26.6 pixels; 0 = none
   bool monochrome = false;      // the font asks for no grey smoothing at this size
+  bool missingGlyphs = false;   // every character is the missing-glyph box
+  GlyphImage box;               // that box, when missingGlyphs
   SizedKey key;                 // how it was made, for fallback faces at the same size
   FontMetrics metrics;
   std::unordered_map<uint32_t, GlyphImage> glyphs;
@@ -79,8 +112,9 @@ class FontStore {
   SizedFont* Realize(const FontRequest& request) {
     if (!Ready()) return nullptr;
     const bool bold = request.weight >= 600;
-    FaceEntry* entry = FindFace(DecodeFaceName(request.faceName, request.charSet), request.weight,
-                                request.italic, request.charSet == kSymbolCharset);
+    const FaceChoice choice = FindFace(DecodeFaceName(request.faceName, request.charSet), request.weight,
+                                       request.italic, request.charSet == kSymbolCharset);
+    FaceEntry* entry = choice.entry;
     if (!entry) return nullptr;
     const int ppem = PixelsPerEm(*entry, request.height);
     if (ppem < 1 || ppem > kMaxFontPixels) return nullptr;
@@ -94,19 +128,24 @@ class FontStore {
     const bool fakeBold = bold && !entry->bold;
     const bool fakeItalic = request.italic && !entry->italic;
     const int escapement = ((request.escapement % 3600) + 3600) % 3600;
-    const SizedKey key{entry, ppem, charWidth, escapement, fakeBold, fakeItalic};
+    const SizedKey key{entry, ppem, charWidth, escapement, fakeBold, fakeItalic, choice.missingGlyphs};
     auto it = sized_.find(key);
     if (it != sized_.end()) return it->second.get();
     if (sized_.size() >= kMaxSizedFonts) ClearSized();
     auto font = MakeSized(*entry, ppem, charWidth, escapement, fakeBold, fakeItalic);
     if (!font) return nullptr;
     font->key = key;
+    if (choice.missingGlyphs) {
+      font->missingGlyphs = true;
+      font->box = MissingGlyphBox(ppem);
+    }
     SizedFont* raw = font.get();
     sized_.emplace(key, std::move(font));
     return raw;
   }
 
   int Advance(SizedFont& primary, const DecodedChar& c) {
+    if (primary.missingGlyphs) return primary.box.width;
     SizedFont* source = &primary;
     uint32_t index = 0;
     const uint32_t key = Resolve(primary, c, source, index);
@@ -130,6 +169,7 @@ class FontStore {
   }
 
   const GlyphImage* Glyph(SizedFont& primary, const DecodedChar& c) {
+    if (primary.missingGlyphs) return &primary.box;
     SizedFont* source = &primary;
     uint32_t index = 0;
     const uint32_t key = Resolve(primary, c, source, index);
@@ -182,7 +222,7 @@ class FontStore {
     auto sized = sized_.find(key);
     if (sized != sized_.end()) return sized->second.get();
     // Made without evicting anything: the caller's font stays valid.
-    const auto& [oldEntry, ppem, charWidth, escapement, fakeBold, fakeItalic] = font.key;
+    const auto& [oldEntry, ppem, charWidth, escapement, fakeBold, fakeItalic, boxes] = font.key;
     auto made = MakeSized(*entry, ppem, charWidth, escapement, fakeBold && !entry->bold,
                           fakeItalic && !entry->italic);
     if (!made) return nullptr;
@@ -246,18 +286,24 @@ class FontStore {
   }
 
   // fontconfig's best match; a name fontconfig does not know (its match comes only from the
-  // defaults it appends) counts as missing, and the symbol set then takes Symbol.
-  FaceEntry* FindFace(const std::string& family, int weight, bool italic, bool symbolSet) {
+  // defaults it appends) counts as missing. A missing face asked for in the symbol set is
+  // replaced by a symbol face that lacks its characters (boxes), except for Symbol itself,
+  // which takes the Symbol font.
+  FaceChoice FindFace(const std::string& family, int weight, bool italic, bool symbolSet) {
     const std::string key = family + '\x1f' + std::to_string(weight >= 600) + std::to_string(italic) +
                             std::to_string(symbolSet);
     auto it = queries_.find(key);
     if (it != queries_.end()) return it->second;
     if (queries_.size() >= kMaxQueries) queries_.clear();
     bool known = false;
-    FaceEntry* entry = Match(family, weight, italic, known);
-    if (symbolSet && !known) entry = Match("Symbol", weight, italic, known);
-    queries_[key] = entry;
-    return entry;
+    FaceChoice choice;
+    choice.entry = Match(family, weight, italic, known);
+    if (symbolSet && !known) {
+      choice.missingGlyphs = strcasecmp(family.c_str(), "Symbol") != 0;
+      choice.entry = Match("Symbol", weight, italic, known);
+    }
+    queries_[key] = choice;
+    return choice;
   }
 
   FaceEntry* Match(const std::string& family, int weight, bool italic, bool& known) {
@@ -456,7 +502,7 @@ class FontStore {
   bool ok_ = false;
   FT_Library library_ = nullptr;
   std::map<std::string, std::unique_ptr<FaceEntry>> files_;
-  std::unordered_map<std::string, FaceEntry*> queries_;
+  std::unordered_map<std::string, FaceChoice> queries_;
   std::unordered_map<char32_t, FaceEntry*> fallbackFaces_;
   std::map<SizedKey, std::unique_ptr<SizedFont>> sized_;
   size_t glyphBytes_ = 0;

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <iterator>
+
+#include "metafile/palette_colors.h"
 
 namespace metafile {
 
@@ -27,22 +28,14 @@ Region Player::MapRegion(const Region& logical) const {
   return out;
 }
 
-namespace {
-
-// The default palette's twenty static colours (COLORREF). On a true-colour device a
-// palette-index colour is taken from these, whatever logical palette the file selects.
-constexpr ColorRef kDefaultPalette[20] = {
-    0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0, 0xC0DCC0, 0xF0CAA6,
-    0xF0FBFF, 0xA4A0A0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
-};
-
-}  // namespace
-
 ColorRef Player::ResolveColor(ColorRef color) const {
   constexpr uint32_t kPaletteIndexFlag = 0x01000000;
   if ((color & 0xFF000000u) != kPaletteIndexFlag) return color & 0xFFFFFF;
+  // On a true-colour device a palette-index colour is taken from the default palette,
+  // whatever logical palette the file selects.
+  const std::vector<ColorRef>& palette = DefaultPaletteEntries();
   const size_t index = color & 0xFFFF;
-  return index < std::size(kDefaultPalette) ? kDefaultPalette[index] : 0;
+  return index < palette.size() ? palette[index] : 0;
 }
 
 DrawStyle Player::Style() const {

@@ -31,7 +31,7 @@ bool ReadMetafileHeader(const uint8_t* data, size_t size, MetafileHeader& header
 }
 
 PlaySummary PlayRecords(const uint8_t* data, size_t size, const MetafileHeader& header, Player& player,
-                        const RecordTable& table) {
+                        const RecordTable& table, const RecordObserver* observer) {
   PlaySummary summary;
   size_t pos = size_t(header.headerWords) * 2;
   while (pos <= size && size - pos >= kRecordHeaderBytes) {
@@ -39,6 +39,7 @@ PlaySummary PlayRecords(const uint8_t* data, size_t size, const MetafileHeader& 
     const uint16_t function = ReadU16(data + pos + 4);
     ++summary.records;
     if (function == kEndRecord) {
+      if (observer) (*observer)(RecordInfo{pos, function, sizeWords, nullptr, 0});
       summary.reachedEndRecord = true;
       break;
     }
@@ -47,6 +48,10 @@ PlaySummary PlayRecords(const uint8_t* data, size_t size, const MetafileHeader& 
       break;
     }
     const size_t recordBytes = size_t(sizeWords) * 2;
+    if (observer) {
+      (*observer)(RecordInfo{pos, function, sizeWords, data + pos + kRecordHeaderBytes,
+                             recordBytes - kRecordHeaderBytes});
+    }
     if (const RecordHandler handler = table.Find(function)) {
       ++summary.handled;
       handler(player, Record(function, data + pos + kRecordHeaderBytes, recordBytes - kRecordHeaderBytes));

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "metafile/record_table.h"
@@ -30,9 +31,21 @@ struct PlaySummary {
   bool stoppedOnBadSize = false;
 };
 
+// One record as the loop meets it, for observers (record dumps): its byte offset in the
+// metafile (after the placeable header), function number, declared size and parameters.
+struct RecordInfo {
+  size_t offset = 0;
+  uint16_t function = 0;
+  uint32_t sizeWords = 0;
+  const uint8_t* params = nullptr;
+  size_t paramBytes = 0;
+};
+using RecordObserver = std::function<void(const RecordInfo&)>;
+
 // Plays every record after the header until the end record, the end of the data, or a
-// record whose size is under three words or runs past the end.
+// record whose size is under three words or runs past the end. `observer`, when given,
+// sees each record that is played (the end record included) before its handler runs.
 PlaySummary PlayRecords(const uint8_t* data, size_t size, const MetafileHeader& header, Player& player,
-                        const RecordTable& table);
+                        const RecordTable& table, const RecordObserver* observer = nullptr);
 
 }  // namespace metafile

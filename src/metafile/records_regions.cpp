@@ -118,6 +118,35 @@ void InvertRegion(Player& p, const Record& r) {
   p.backend.InvertRegion(p.MapRegion(region->rects), p.Style());
 }
 
+// Regions of more rectangles than this are framed rectangle by rectangle, which keeps the
+// work of a hostile region small.
+constexpr size_t kMaxFramedRects = 256;
+
+// The band of `region` within w pixels of its left or right edge or h pixels of its top
+// or bottom: the region less the part that stays inside it when moved by w or h either
+// way. Edges between the region's own rectangles are no edges.
+Region RegionFrame(const Region& region, int w, int h) {
+  if (region.Rects().size() > kMaxFramedRects) {
+    Region frame;
+    for (const IntRect& rect : region.Rects()) {
+      Region band(rect);
+      band.Exclude({rect.left + w, rect.top + h, rect.right - w, rect.bottom - h});
+      for (const IntRect& piece : band.Rects()) frame.Add(piece);
+    }
+    return frame;
+  }
+  Region inner = region;
+  const int moves[4][2] = {{w, 0}, {-w, 0}, {0, h}, {0, -h}};
+  for (const auto& move : moves) {
+    Region moved = region;
+    moved.Offset(move[0], move[1]);
+    inner.IntersectWith(moved);
+  }
+  Region frame = region;
+  for (const IntRect& rect : inner.Rects()) frame.Exclude(rect);
+  return frame;
+}
+
 // Region, brush, frame height, frame width: the band of the region within that distance
 // of its edge.
 void FrameRegion(Player& p, const Record& r) {
@@ -128,13 +157,7 @@ void FrameRegion(Player& p, const Record& r) {
   const Transform t = p.ToCanvas();
   const int w = std::max(1, RoundToPixel(std::fabs(r.S16(3) * t.scaleX)));
   const int h = std::max(1, RoundToPixel(std::fabs(r.S16(2) * t.scaleY)));
-  const Region mapped = p.MapRegion(region->rects);
-  Region frame;
-  for (const IntRect& rect : mapped.Rects()) {
-    Region band(rect);
-    band.Exclude({rect.left + w, rect.top + h, rect.right - w, rect.bottom - h});
-    for (const IntRect& piece : band.Rects()) frame.Add(piece);
-  }
+  const Region frame = RegionFrame(p.MapRegion(region->rects), w, h);
   Brush resolved = *brush;
   resolved.color = p.ResolveColor(brush->color);
   p.backend.FillRegion(frame, resolved, p.Style());

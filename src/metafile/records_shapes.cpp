@@ -121,11 +121,31 @@ void Rectangle(Player& p, const Record& r) {
 
 bool NullPen(const DrawStyle& style) { return (style.pen.style & kPenStyleMask) == kPenNull; }
 
+// The box of an ellipse or round rectangle as GDI plays it: its right and bottom edges
+// (on the canvas) are taken one logical unit in before mapping, so at fractional scales
+// they round differently from the other edges. Box words: bottom, right, top, left from
+// word `first`.
+PixelBox EllipseBox(const Player& p, const Record& r, size_t first) {
+  int left = r.S16(first + 3), top = r.S16(first + 2), right = r.S16(first + 1), bottom = r.S16(first);
+  const Transform t = p.ToCanvas();
+  // The logical edge that lands on the canvas's right (bottom) moves towards the other.
+  if (left != right) {
+    int& rightEdge = (t.scaleX >= 0) == (right > left) ? right : left;
+    rightEdge += rightEdge == std::max(left, right) ? -1 : 1;
+  }
+  if (top != bottom) {
+    int& bottomEdge = (t.scaleY >= 0) == (bottom > top) ? bottom : top;
+    bottomEdge += bottomEdge == std::max(top, bottom) ? -1 : 1;
+  }
+  const IntRect rect = p.MapRect(left, top, right, bottom);
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
 // Ellipses come with GDI's own pixels; without a pen the figure is one pixel smaller.
 void Ellipse(Player& p, const Record& r) {
   if (!r.Has(4)) return p.NoteBadRecord();
   const DrawStyle style = p.Style();
-  const PixelBox box = ReadBox(p, r, 0);
+  const PixelBox box = EllipseBox(p, r, 0);
   // Nothing of an ellipse wholly off the canvas can show, however wide its pen.
   const int reach = int(std::min(style.penWidth, kMaxCanvasCoordinate)) + 1;
   const IntRect extent{box.left - reach, box.top - reach, box.right + reach, box.bottom + reach};
@@ -143,7 +163,7 @@ void RoundRect(Player& p, const Record& r) {
   const Transform t = p.ToCanvas();
   const double w = std::fabs(r.S16(1) * t.scaleX);
   const double h = std::fabs(r.S16(0) * t.scaleY);
-  Draw(p, RoundRectShape(ReadBox(p, r, 2), w, h, InsideFrameInset(style)), style);
+  Draw(p, RoundRectShape(EllipseBox(p, r, 2), w, h, InsideFrameInset(style)), style);
 }
 
 // End point, start point (each y then x), then the box.

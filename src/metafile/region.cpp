@@ -79,6 +79,20 @@ void Region::IntersectWith(const IntRect& rect) {
   RecomputeBounds();
 }
 
+void Region::IntersectWith(const Region& other) {
+  // Both lists are disjoint, so their pairwise overlaps are too.
+  std::vector<IntRect> kept;
+  for (const IntRect& a : rects_) {
+    if (Intersect(a, other.bounds_).Empty()) continue;
+    for (const IntRect& b : other.rects_) {
+      const IntRect i = Intersect(a, b);
+      if (!i.Empty() && kept.size() < kMaxRects) kept.push_back(i);
+    }
+  }
+  rects_.swap(kept);
+  RecomputeBounds();
+}
+
 void Region::Exclude(const IntRect& rect) {
   if (rect.Empty()) return;
   std::vector<IntRect> kept;

@@ -34,6 +34,8 @@ class Region {
   // Adds a rectangle known not to overlap the region (a monotonic mapping of a disjoint list).
   void AddDisjoint(const IntRect& rect);
   void IntersectWith(const IntRect& rect);
+  // Keeps the parts that lie in `other` too (bounded by kMaxRects).
+  void IntersectWith(const Region& other);
   void Exclude(const IntRect& rect);
   void Offset(int dx, int dy);
   bool Contains(int x, int y) const;

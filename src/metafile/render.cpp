@@ -43,7 +43,7 @@ PictureDevice DeviceFor(int boxUnits, int boxUnitsHigh, uint16_t unitsPerInch, c
 
 bool PlayPlaceableMetafile(const uint8_t* data, size_t size, const PlaceableHeader& header,
                            const Placement& placement, Backend& backend, std::string& reason,
-                           PlaySummary* summary) {
+                           PlaySummary* summary, const RecordObserver* observer) {
   if (!data || size < kPlaceableHeaderBytes) {
     reason = "the file is shorter than a placeable header";
     return false;
@@ -67,7 +67,7 @@ bool PlayPlaceableMetafile(const uint8_t* data, size_t size, const PlaceableHead
                 InitialDcState(header.left, header.top, boxWidth, boxHeight, device.viewportWidth,
                                device.viewportHeight),
                 IntRect{0, 0, placement.width, placement.height}, mfHeader.objectCount);
-  const PlaySummary played = PlayRecords(body, bodySize, mfHeader, player, AllRecords());
+  const PlaySummary played = PlayRecords(body, bodySize, mfHeader, player, AllRecords(), observer);
   if (summary) *summary = played;
   // A file cut short: the records stop before the end record and the header promised
   // more. Writers often count the placeable header in that size, so that much is allowed.

@@ -13,9 +13,10 @@
 namespace metafile {
 
 // Reads the headers, sets up the frame for `placement` and plays every record into
-// `backend`. False (and why) when the metafile header is unusable.
+// `backend` (`observer`, when given, sees each record first). False (and why) when the
+// metafile header is unusable.
 bool PlayPlaceableMetafile(const uint8_t* data, size_t size, const PlaceableHeader& header,
                            const Placement& placement, Backend& backend, std::string& reason,
-                           PlaySummary* summary = nullptr);
+                           PlaySummary* summary = nullptr, const RecordObserver* observer = nullptr);
 
 }  // namespace metafile

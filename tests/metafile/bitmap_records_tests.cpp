@@ -226,6 +226,28 @@ TEST(Stretch, ShrinkingCombinesByTheStretchMode) {
   EXPECT_TRUE(At(p, 11, 10) == kBlue || At(p, 11, 10) == kYellow);
 }
 
+// Colour-on-colour shrinking keeps, for destination pixel i, source pixel
+// floor(((2i + 2)s - d) / 2d): 13 columns onto 4 keep 2, 6, 9 and 12; a bottom-up DIB's rows
+// count from its bottom row, so 13 rows onto 4 keep the rows 0, 3, 6 and 10 from the top.
+TEST(Stretch, ColorOnColorKeepsTheLastPixelCentredBeforeTheFarEdge) {
+  std::vector<uint32_t> row;
+  std::vector<std::vector<uint32_t>> column;
+  for (uint32_t k = 0; k < 13; ++k) {
+    row.push_back(0x111111u * k);
+    column.push_back({0x111111u * k});
+  }
+  WmfWriter w = GreenBackground();
+  w.SetStretchBltMode(3);
+  w.DibStretchBlt(10, 10, 4, 1, 0, 0, 13, 1, kSrcCopy, PackedDib(Spec(24, {row})));
+  w.DibStretchBlt(20, 20, 1, 4, 0, 0, 1, 13, kSrcCopy, PackedDib(Spec(24, column)));
+  const auto p = Draw(w);
+  const uint32_t columnsKept[] = {2, 6, 9, 12}, rowsKept[] = {0, 3, 6, 10};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(At(p, 10 + i, 10), 0x111111u * columnsKept[i]) << "column " << i;
+    EXPECT_EQ(At(p, 20, 20 + i), 0x111111u * rowsKept[i]) << "row " << i;
+  }
+}
+
 TEST(Stretch, HalftoneAveragesWhenShrinking) {
   WmfWriter w;
   w.SetStretchBltMode(4);
@@ -493,6 +515,66 @@ TEST(HostileBitmaps, TruncatedAndOversizedBlitsAreHarmless) {
   w.PatBlt(-32768, -32768, 32767, 32767, kPatCopy);  // huge, clipped to the canvas
   const auto p = Draw(w);
   EXPECT_EQ(At(p, 0, 0), kWhite);  // the huge blit ends just before the canvas
+}
+
+}  // namespace
+
+namespace {
+
+// A 32 × 2 monochrome DIB, black and white in its table, stored bottom row first: the
+// bottom row sets pixels 16-23 and its four bytes read as a colour are red; the top row
+// sets pixels 0-7 and reads as blue.
+Bytes MaskDib() {
+  DibSpec s;
+  s.width = 32;
+  s.height = 2;
+  s.bitCount = 1;
+  s.colors = {kBlack, kWhite};
+  s.bits = {0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0x00, 0x00};
+  return PackedDib(s);
+}
+
+// The colours of one drawn row at the DIB's pixels 4, 20 and 28 (drawn at x = 10).
+struct MaskRow {
+  uint32_t pixel4, pixel20, pixel28;
+};
+
+void ExpectRow(const metafile::Picture& p, int y, const MaskRow& row, const char* what) {
+  EXPECT_EQ(At(p, 14, y), row.pixel4) << what << " row " << y;
+  EXPECT_EQ(At(p, 30, y), row.pixel20) << what << " row " << y;
+  EXPECT_EQ(At(p, 38, y), row.pixel28) << what << " row " << y;
+}
+
+// The mask half of a masked blit: STRETCHDIB and DIBBITBLT with a monochrome DIB and a ROP
+// other than SRCCOPY take the two colours from the start of the bits, not from the colour
+// table; DIBBITBLT finds the bits 2 bytes per table entry after the header, so its rows
+// start at the table's second entry (white: pixels 0-23 set). SRCCOPY and DIBSTRETCHBLT
+// keep the colour table.
+TEST(MonochromeMasks, StretchDibAndDibBitBltWithAMaskRopTakeTheirColoursFromTheBits) {
+  {
+    WmfWriter w;
+    w.StretchDib(10, 10, 32, 2, 0, 0, 32, 2, kSrcAnd, 0, MaskDib());
+    const auto p = Draw(w);  // colours: red (bit 0), blue (bit 1); white AND c = c
+    ExpectRow(p, 10, {kBlue, kRed, kRed}, "STRETCHDIB");
+    ExpectRow(p, 11, {kRed, kBlue, kRed}, "STRETCHDIB");
+  }
+  {
+    WmfWriter w;
+    w.DibBitBlt(10, 10, 32, 2, 0, 0, kSrcAnd, MaskDib());
+    const auto p = Draw(w);  // colours: white, red; rows: the table's white entry, then the bottom row
+    ExpectRow(p, 10, {kWhite, kRed, kWhite}, "DIBBITBLT");
+    ExpectRow(p, 11, {kRed, kRed, kWhite}, "DIBBITBLT");
+  }
+  {
+    WmfWriter w;
+    w.StretchDib(10, 10, 32, 2, 0, 0, 32, 2, kSrcCopy, 0, MaskDib());
+    w.DibStretchBlt(10, 20, 32, 2, 0, 0, 32, 2, kSrcAnd, MaskDib());
+    const auto p = Draw(w);
+    ExpectRow(p, 10, {kWhite, kBlack, kBlack}, "STRETCHDIB SRCCOPY");
+    ExpectRow(p, 11, {kBlack, kWhite, kBlack}, "STRETCHDIB SRCCOPY");
+    ExpectRow(p, 20, {kWhite, kBlack, kBlack}, "DIBSTRETCHBLT");
+    ExpectRow(p, 21, {kBlack, kWhite, kBlack}, "DIBSTRETCHBLT");
+  }
 }
 
 }  // namespace

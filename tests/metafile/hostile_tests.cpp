@@ -204,6 +204,45 @@ TEST(RecordLoop, StopsAtTheEndRecordAndCountsHandledRecords) {
   EXPECT_EQ(backend.Calls().size(), 1u);
 }
 
+// The observer sees every played record in order, with its offset, size and parameters,
+// before its handler draws; unknown records included, nothing after the end record.
+TEST(RecordLoop, ObserverSeesEachRecordBeforeItsHandler) {
+  WmfWriter w;
+  w.SetBkMode(1).Record(0x7777, {5, -2}).Rectangle(0, 0, 5, 5);
+  const Bytes bytes = w.Placeable(0, 0, 10, 10, 96);
+  metafile::PlaceableHeader header;
+  metafile::Placement placement;
+  std::string reason;
+  ASSERT_TRUE(metafile::ReadPlaceableHeader(bytes.data(), bytes.size(), header, reason));
+  ASSERT_TRUE(metafile::ComputePlacement(header, placement, reason));
+  metafile::RecordingBackend backend;
+  struct Seen {
+    size_t offset;
+    uint16_t function;
+    uint32_t sizeWords;
+    std::vector<uint8_t> params;
+    size_t callsBefore;
+  };
+  std::vector<Seen> seen;
+  const metafile::RecordObserver observer = [&](const metafile::RecordInfo& r) {
+    seen.push_back({r.offset, r.function, r.sizeWords, std::vector<uint8_t>(r.params, r.params + r.paramBytes),
+                    backend.Calls().size()});
+  };
+  ASSERT_TRUE(metafile::PlayPlaceableMetafile(bytes.data(), bytes.size(), header, placement, backend, reason,
+                                              nullptr, &observer));
+  ASSERT_EQ(seen.size(), 4u);
+  EXPECT_EQ(seen[0].offset, 18u);
+  EXPECT_EQ(seen[0].function, 0x0102);
+  EXPECT_EQ(seen[1].offset, 18u + 2 * seen[0].sizeWords);
+  EXPECT_EQ(seen[1].function, 0x7777);
+  EXPECT_EQ(seen[1].sizeWords, 5u);
+  EXPECT_EQ(seen[1].params, (std::vector<uint8_t>{5, 0, 0xFE, 0xFF}));
+  EXPECT_EQ(seen[2].callsBefore, 0u);  // the rectangle is drawn after it is observed
+  EXPECT_EQ(seen[3].function, 0x0000);
+  EXPECT_TRUE(seen[3].params.empty());
+  EXPECT_EQ(backend.Calls().size(), 1u);
+}
+
 TEST(RecordLoop, BadMetafileHeaderIsRefused) {
   WmfWriter w;
   Bytes bytes = w.Placeable(0, 0, 10, 10, 96);

@@ -163,7 +163,7 @@ TEST(Polygon, SlantedEdgesFollowTheCeilingRule) {
 
 TEST(Ellipse, SymmetricAndInsideItsBox) {
   WmfWriter w = PenAndBrush();
-  w.Ellipse(10, 10, 51, 31);
+  w.Ellipse(10, 10, 52, 32);
   const auto p = Draw(w);
   EXPECT_EQ(At(p, 30, 20), kRed);
   EXPECT_EQ(At(p, 10, 10), kWhite);
@@ -175,6 +175,29 @@ TEST(Ellipse, SymmetricAndInsideItsBox) {
   for (int dx = 1; dx <= 20; ++dx) {
     for (int y = 10; y < 31; ++y) EXPECT_EQ(At(p, 30 - dx, y), At(p, 30 + dx, y)) << dx << "," << y;
   }
+}
+
+// The box's right and bottom edges move one logical unit in before mapping: at 1:1 an
+// ellipse from 10 to 20 has its pen on columns 10 and 18; at six units per pixel a box
+// 63 units wide (10.5 pixels) ends on pixel 9, where rounding its edge would give 10.
+TEST(Ellipse, RightAndBottomEdgesComeOneLogicalUnitIn) {
+  WmfWriter w = PenAndBrush();
+  w.Ellipse(10, 10, 20, 20);
+  const auto p = Draw(w);
+  EXPECT_EQ(At(p, 10, 14), kBlack);
+  EXPECT_EQ(At(p, 18, 14), kBlack);
+  EXPECT_EQ(At(p, 19, 14), kWhite);
+  EXPECT_EQ(At(p, 14, 18), kBlack);
+  EXPECT_EQ(At(p, 14, 19), kWhite);
+  WmfWriter scaled = PenAndBrush();
+  scaled.SetWindowExt(600, 600).Ellipse(0, 0, 63, 63);
+  const auto q = Draw(scaled);
+  EXPECT_EQ(At(q, 9, 5), kBlack);
+  EXPECT_EQ(At(q, 10, 5), kWhite);
+  EXPECT_EQ(At(q, 5, 9), kBlack);
+  EXPECT_EQ(At(q, 5, 10), kWhite);
+  EXPECT_EQ(At(q, 0, 5), kBlack);  // left and top edges round as usual
+  EXPECT_EQ(At(q, 5, 0), kBlack);
 }
 
 TEST(ArcFamily, PieTakesTheQuarterCounterClockwiseFromStartToEnd) {

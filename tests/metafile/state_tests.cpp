@@ -176,6 +176,26 @@ TEST(Regions, FillFrameInvertPaint) {
   EXPECT_EQ(At(p, 80, 75), kWhite);
 }
 
+// A region of several rectangles is framed along its outline: the seam between an L's
+// two rectangles gets no frame, the edges of each arm do.
+TEST(Regions, FrameFollowsTheOutlineOfAMultiRectangleRegion) {
+  WmfWriter w;
+  w.CreateBrush(0, Rgb(0, 0, 255));                    // slot 0
+  w.CreateRegion({{10, 10, 30, 20}, {10, 20, 20, 30}});  // slot 1: an L
+  w.FrameRegion(1, 0, 2, 1);                           // two pixels wide, one high
+  const auto p = Draw(w);
+  EXPECT_EQ(At(p, 15, 19), kWhite);  // above the seam
+  EXPECT_EQ(At(p, 15, 20), kWhite);  // below the seam
+  EXPECT_EQ(At(p, 25, 19), kBlue);   // bottom edge of the upper arm
+  EXPECT_EQ(At(p, 25, 18), kWhite);
+  EXPECT_EQ(At(p, 18, 25), kBlue);   // right edge of the lower arm, two wide
+  EXPECT_EQ(At(p, 16, 25), kWhite);
+  EXPECT_EQ(At(p, 10, 25), kBlue);   // left edge, shared by both arms
+  EXPECT_EQ(At(p, 12, 15), kWhite);
+  EXPECT_EQ(At(p, 15, 10), kBlue);   // top edge
+  EXPECT_EQ(At(p, 15, 29), kBlue);   // bottom edge
+}
+
 TEST(Objects, DeletedSlotIsReusedAndUnknownSlotsIgnored) {
   WmfWriter w = RedFill();
   w.CreateBrush(0, Rgb(0, 0, 255));  // slot 2

@@ -304,9 +304,26 @@ TEST(TextSymbol, SymbolCharsetBytesFindTheirGlyphs) {
   }
 }
 
-TEST(TextSymbol, UnknownSymbolFacesFallBackToTheSymbolFont) {
+TEST(TextSymbol, UnknownSymbolFacesDrawMissingGlyphBoxes) {
+  // The symbol face standing in for an unknown one has none of its characters: each shows
+  // as a box a third of the 40-pixel em wide (13 pixels, its two upright edges too light
+  // to count as ink) and three quarters of it high.
   const auto symbol = DrawSymbolByte("Symbol", 2, 'a');
-  EXPECT_EQ(DrawSymbolByte("MT Extra", 2, 'a').pixels, symbol.pixels);
+  const auto boxA = DrawSymbolByte("MT Extra", 2, 'a');
+  const IntRect bounds = InkBounds(boxA);
+  EXPECT_EQ(bounds.right - bounds.left, 11);
+  EXPECT_EQ(bounds.bottom - bounds.top, 30);
+  EXPECT_EQ(DrawSymbolByte("MT Extra", 2, 'L').pixels, boxA.pixels);
+  EXPECT_EQ(DrawSymbolByte("Unknown Face Name", 2, '&').pixels, boxA.pixels);
+  EXPECT_NE(boxA.pixels, symbol.pixels);
+  // In another character set the same name takes an ordinary face and draws the letter.
+  const auto letter = DrawSymbolByte("MT Extra", 0, 'L');
+  EXPECT_FALSE(InkBounds(letter).Empty());
+  EXPECT_NE(letter.pixels, DrawSymbolByte("MT Extra", 2, 'L').pixels);
+}
+
+TEST(TextSymbol, SymbolFaceReadsTheSymbolEncodingInAnySet) {
+  const auto symbol = DrawSymbolByte("Symbol", 2, 'a');
   // The default character set with a symbol face still reads the Symbol encoding.
   EXPECT_EQ(DrawSymbolByte("Symbol", 1, 'a').pixels, symbol.pixels);
   EXPECT_NE(DrawSymbolByte("Arial", 0, 'a').pixels, symbol.pixels);
