@@ -238,8 +238,8 @@ TEST(Stretch, ColorOnColorKeepsTheLastPixelCentredBeforeTheFarEdge) {
   }
   WmfWriter w = GreenBackground();
   w.SetStretchBltMode(3);
-  w.DibStretchBlt(10, 10, 4, 1, 0, 0, 13, 1, kSrcCopy, PackedDib(Spec(24, {row})));
-  w.DibStretchBlt(20, 20, 1, 4, 0, 0, 1, 13, kSrcCopy, PackedDib(Spec(24, column)));
+  w.DibStretchBlt(10, 10, 4, 1, 0, 0, 13, 1, kSrcCopy, PackedDib(Pixels(24, {row})));
+  w.DibStretchBlt(20, 20, 1, 4, 0, 0, 1, 13, kSrcCopy, PackedDib(Pixels(24, column)));
   const auto p = Draw(w);
   const uint32_t columnsKept[] = {2, 6, 9, 12}, rowsKept[] = {0, 3, 6, 10};
   for (int i = 0; i < 4; ++i) {
@@ -525,7 +525,7 @@ namespace {
 // bottom row sets pixels 16-23 and its four bytes read as a colour are red; the top row
 // sets pixels 0-7 and reads as blue.
 Bytes MaskDib() {
-  DibSpec s;
+  DibContent s;
   s.width = 32;
   s.height = 2;
   s.bitCount = 1;
