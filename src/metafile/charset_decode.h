@@ -25,6 +25,7 @@ struct DecodedChar {
   char32_t code = 0;
   uint16_t byteCount = 1;  // bytes of the string this character was made from (1 or 2)
   uint8_t firstByte = 0;   // the (lead) byte, for symbol fonts looked up by glyph name
+  bool glyphIndex = false; // `code` is a glyph index in the font, not a character
 };
 
 // The code page a character set stands for (1252 for ANSI, DEFAULT and unknown sets).

@@ -192,6 +192,10 @@ class FontStore {
   // key (the glyph index, or the character with the top bit for a fallback glyph).
   uint32_t Resolve(SizedFont& font, const DecodedChar& c, SizedFont*& source, uint32_t& index) {
     source = &font;
+    if (c.glyphIndex) {
+      index = c.code < uint32_t(font.entry->face->num_glyphs) ? uint32_t(c.code) : 0;
+      return index;
+    }
     index = GlyphIndex(*font.entry, c);
     if (index != 0 || font.entry->symbolFont || c.code < 0x80 || (c.code >= 0xE000 && c.code <= 0xF8FF) ||
         c.code > 0x10FFFF) {

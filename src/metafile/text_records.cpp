@@ -18,7 +18,7 @@ namespace metafile {
 namespace {
 
 enum : uint16_t { kTextOut = 0x0521, kExtTextOut = 0x0A32 };
-enum : uint16_t { kEtoOpaque = 0x0002, kEtoClipped = 0x0004, kEtoPdy = 0x2000 };
+enum : uint16_t { kEtoOpaque = 0x0002, kEtoClipped = 0x0004, kEtoGlyphIndex = 0x0010, kEtoPdy = 0x2000 };
 
 // Height used for a font recorded with height 0 (GDI's default), in canvas pixels.
 constexpr int kDefaultFontHeight = 16;
@@ -98,6 +98,22 @@ void FillTextRect(Player& p, const TextFrame& frame, int along0, int down0, int 
   p.backend.DrawShape(shape, style);
 }
 
+// With ETO_GLYPH_INDEX the string holds the font's glyph indices, little-endian words; an odd
+// last byte is no glyph. Each glyph counts as two of the string's bytes for the dx values.
+std::vector<DecodedChar> GlyphIndices(const uint8_t* bytes, size_t count) {
+  std::vector<DecodedChar> glyphs;
+  glyphs.reserve(count / 2);
+  for (size_t i = 0; i + 1 < count; i += 2) {
+    DecodedChar c;
+    c.code = char32_t(bytes[i] | (bytes[i + 1] << 8));
+    c.byteCount = 2;
+    c.firstByte = bytes[i];
+    c.glyphIndex = true;
+    glyphs.push_back(c);
+  }
+  return glyphs;
+}
+
 // Record dx values in canvas pixels, one per decoded character (a double-byte character
 // takes the sum of its bytes' values).
 void MapSpacing(const TextCall& call, const std::vector<DecodedChar>& chars, const Transform& t,
@@ -172,7 +188,9 @@ void DrawText(Player& p, const TextCall& call) {
   const FontMetrics metrics = MetricsOf(*font);
   const TextEncoding encoding =
       ReadsSymbolEncoding(*font, logFont.charSet) ? TextEncoding::kSymbol : TextEncoding::kCodePage;
-  std::vector<DecodedChar> chars = DecodeText(call.bytes, call.count, encoding, logFont.charSet);
+  std::vector<DecodedChar> chars = (call.options & kEtoGlyphIndex)
+                                       ? GlyphIndices(call.bytes, call.count)
+                                       : DecodeText(call.bytes, call.count, encoding, logFont.charSet);
   if (chars.size() > kMaxTextChars) chars.resize(kMaxTextChars);
 
   std::vector<int> advances;
@@ -180,7 +198,7 @@ void DrawText(Player& p, const TextCall& call) {
   advances.reserve(chars.size());
   for (const DecodedChar& c : chars) {
     advances.push_back(AdvanceFor(*font, c));
-    isBreak.push_back(c.code == U' ');
+    isBreak.push_back(!c.glyphIndex && c.code == U' ');
   }
   TextSpacing spacing;
   MapSpacing(call, chars, t, spacing);
