@@ -26,6 +26,8 @@ constexpr size_t kMaxQueries = 2048;
 constexpr size_t kMaxSizedFonts = 96;
 constexpr size_t kMaxGlyphBytes = size_t(48) << 20;
 constexpr size_t kMaxAdvancesPerFont = 65536;
+// A synthesised italic leans a quarter of a pixel per pixel of height, as GDI slants it.
+constexpr double kSyntheticSlant = 0.25;
 // Above this size advances are not hinted (loading a glyph outline costs more than it gives).
 constexpr int kMaxHintedPixels = 400;
 
@@ -438,7 +440,7 @@ class FontStore {
     font->monochrome = gasp != FT_GASP_NO_TABLE && !(gasp & FT_GASP_DO_GRAY);
     if (fakeBold) font->emboldenStrength = std::max<FT_Pos>(32, FT_Pos(ppem) * 64 / 24);
     // Shear for a missing italic, then the rotation of the escapement.
-    double a = 1, b = fakeItalic ? 0.2 : 0, c = 0, d = 1;
+    double a = 1, b = fakeItalic ? kSyntheticSlant : 0, c = 0, d = 1;
     if (escapement != 0) {
       const double angle = escapement * std::numbers::pi / 1800.0;
       const double cs = std::cos(angle), sn = std::sin(angle);
