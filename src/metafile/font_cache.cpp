@@ -59,16 +59,17 @@ struct FaceChoice {
   bool missingGlyphs = false;
 };
 
-// The missing-glyph box of a symbol face standing in for an unknown one: an outline a third
-// of the em wide and three quarters of it high, on the baseline, advancing by its width.
-// Its horizontal edges are whole pixels, its upright edges thin and grey.
+// The missing-glyph box of a symbol face standing in for an unknown one, as its grid fitting
+// draws it: an outline about a quarter of the em wide and five eighths of it high, plus the
+// pixels its edges take, standing on the baseline. Its horizontal edges are whole pixels,
+// its upright edges thin and grey.
 GlyphImage MissingGlyphBox(int ppem) {
   GlyphImage box;
-  box.width = std::max(2, int(std::lround(ppem / 3.0)));
-  box.rows = std::max(2, int(std::lround(ppem * 0.75)));
+  box.width = std::max(2, int(std::lround(ppem * 0.27 + 0.5)));
+  box.rows = std::max(2, int(std::lround(ppem * 0.625 + 1.2)));
   box.top = box.rows;
   box.levels.assign(size_t(box.width) * size_t(box.rows), 0);
-  constexpr uint8_t kEdge = 16, kSide = 4, kCorner = 8;
+  constexpr uint8_t kEdge = 16, kSide = 4, kCorner = 7;
   for (int y = 0; y < box.rows; ++y) {
     const bool horizontal = y == 0 || y == box.rows - 1;
     for (int x = 0; x < box.width; ++x) {
@@ -92,6 +93,7 @@ class SizedFont {
   bool monochrome = false;      // the font asks for no grey smoothing at this size
   bool missingGlyphs = false;   // every character is the missing-glyph box
   GlyphImage box;               // that box, when missingGlyphs
+  int boxAdvance = 0;
   SizedKey key;                 // how it was made, for fallback faces at the same size
   FontMetrics metrics;
   std::unordered_map<uint32_t, GlyphImage> glyphs;
@@ -140,6 +142,7 @@ class FontStore {
     if (choice.missingGlyphs) {
       font->missingGlyphs = true;
       font->box = MissingGlyphBox(ppem);
+      font->boxAdvance = std::max(1, int(std::lround(ppem * 0.36)));
     }
     SizedFont* raw = font.get();
     sized_.emplace(key, std::move(font));
@@ -147,7 +150,7 @@ class FontStore {
   }
 
   int Advance(SizedFont& primary, const DecodedChar& c) {
-    if (primary.missingGlyphs) return primary.box.width;
+    if (primary.missingGlyphs) return primary.boxAdvance;
     SizedFont* source = &primary;
     uint32_t index = 0;
     const uint32_t key = Resolve(primary, c, source, index);

@@ -306,13 +306,13 @@ TEST(TextSymbol, SymbolCharsetBytesFindTheirGlyphs) {
 
 TEST(TextSymbol, UnknownSymbolFacesDrawMissingGlyphBoxes) {
   // The symbol face standing in for an unknown one has none of its characters: each shows
-  // as a box a third of the 40-pixel em wide (13 pixels, its two upright edges too light
-  // to count as ink) and three quarters of it high.
+  // as a box about a quarter of the 40-pixel em wide (11 pixels, its two upright edges too
+  // light to count as ink) and 26 pixels high.
   const auto symbol = DrawSymbolByte("Symbol", 2, 'a');
   const auto boxA = DrawSymbolByte("MT Extra", 2, 'a');
   const IntRect bounds = InkBounds(boxA);
-  EXPECT_EQ(bounds.right - bounds.left, 11);
-  EXPECT_EQ(bounds.bottom - bounds.top, 30);
+  EXPECT_EQ(bounds.right - bounds.left, 9);
+  EXPECT_EQ(bounds.bottom - bounds.top, 26);
   EXPECT_EQ(DrawSymbolByte("MT Extra", 2, 'L').pixels, boxA.pixels);
   EXPECT_EQ(DrawSymbolByte("Unknown Face Name", 2, '&').pixels, boxA.pixels);
   EXPECT_NE(boxA.pixels, symbol.pixels);
