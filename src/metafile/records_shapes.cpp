@@ -107,25 +107,11 @@ void PolyPolygon(Player& p, const Record& r) {
   Draw(p, shape, p.Style());
 }
 
-void Rectangle(Player& p, const Record& r) {
-  if (!r.Has(4)) return p.NoteBadRecord();
-  const DrawStyle style = p.Style();
-  // Played back in advanced graphics mode, a rectangle includes its right and bottom
-  // edges: the frame of a one-pixel pen lies on them, and a figure without a pen fills up
-  // to, not including, them.
-  PixelBox box = ReadBox(p, r, 0);
-  ++box.right;
-  ++box.bottom;
-  Draw(p, RectangleShape(box, InsideFrameInset(style)), style);
-}
-
-bool NullPen(const DrawStyle& style) { return (style.pen.style & kPenStyleMask) == kPenNull; }
-
-// The box of an ellipse or round rectangle as GDI plays it: its right and bottom edges
-// (on the canvas) are taken one logical unit in before mapping, so at fractional scales
-// they round differently from the other edges. Box words: bottom, right, top, left from
+// The box of a rectangle, ellipse or round rectangle as GDI plays it: its right and bottom
+// edges (on the canvas) are taken one logical unit in before mapping, so at fractional
+// scales they round differently from the other edges. Box words: bottom, right, top, left from
 // word `first`.
-PixelBox EllipseBox(const Player& p, const Record& r, size_t first) {
+PixelBox FigureBox(const Player& p, const Record& r, size_t first) {
   int left = r.S16(first + 3), top = r.S16(first + 2), right = r.S16(first + 1), bottom = r.S16(first);
   const Transform t = p.ToCanvas();
   // The logical edge that lands on the canvas's right (bottom) moves towards the other.
@@ -141,11 +127,25 @@ PixelBox EllipseBox(const Player& p, const Record& r, size_t first) {
   return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
+void Rectangle(Player& p, const Record& r) {
+  if (!r.Has(4)) return p.NoteBadRecord();
+  const DrawStyle style = p.Style();
+  // The box ends one logical unit short of its right and bottom edges; the figure then
+  // includes the mapped ends. At 1:1 a rectangle from 10 to 20 has its one-pixel frame on
+  // pixels 10 and 19, and without a pen fills 10 to 18, as GDI draws it.
+  PixelBox box = FigureBox(p, r, 0);
+  ++box.right;
+  ++box.bottom;
+  Draw(p, RectangleShape(box, InsideFrameInset(style)), style);
+}
+
+bool NullPen(const DrawStyle& style) { return (style.pen.style & kPenStyleMask) == kPenNull; }
+
 // Ellipses come with GDI's own pixels; without a pen the figure is one pixel smaller.
 void Ellipse(Player& p, const Record& r) {
   if (!r.Has(4)) return p.NoteBadRecord();
   const DrawStyle style = p.Style();
-  const PixelBox box = EllipseBox(p, r, 0);
+  const PixelBox box = FigureBox(p, r, 0);
   // Nothing of an ellipse wholly off the canvas can show, however wide its pen.
   const int reach = int(std::min(style.penWidth, kMaxCanvasCoordinate)) + 1;
   const IntRect extent{box.left - reach, box.top - reach, box.right + reach, box.bottom + reach};
@@ -163,7 +163,7 @@ void RoundRect(Player& p, const Record& r) {
   const Transform t = p.ToCanvas();
   const double w = std::fabs(r.S16(1) * t.scaleX);
   const double h = std::fabs(r.S16(0) * t.scaleY);
-  Draw(p, RoundRectShape(EllipseBox(p, r, 2), w, h, InsideFrameInset(style)), style);
+  Draw(p, RoundRectShape(FigureBox(p, r, 2), w, h, InsideFrameInset(style)), style);
 }
 
 // End point, start point (each y then x), then the box.

@@ -23,32 +23,51 @@ WmfWriter PenAndBrush(uint16_t penStyle = kSolid, int16_t penWidth = 0, uint32_t
   return w;
 }
 
-// Pictures are played back in advanced graphics mode, where a rectangle includes its right
-// and bottom edges: a one-pixel frame lies on them.
-TEST(Rectangle, OnePixelPenFramesBothEdges) {
+// As GDI draws a rectangle, its right and bottom edges are left out: at one pixel per
+// unit a one-pixel frame from 10 to 20 lies on pixels 10 and 19 (right - 1, bottom - 1).
+TEST(Rectangle, OnePixelPenFrameEndsAtRightAndBottomMinusOne) {
   WmfWriter w = PenAndBrush();
   w.Rectangle(10, 10, 20, 20);
   const auto p = Draw(w);
   EXPECT_EQ(At(p, 10, 10), kBlack);
-  EXPECT_EQ(At(p, 20, 15), kBlack);
-  EXPECT_EQ(At(p, 15, 20), kBlack);
-  EXPECT_EQ(At(p, 21, 15), kWhite);
-  EXPECT_EQ(At(p, 15, 21), kWhite);
+  EXPECT_EQ(At(p, 19, 15), kBlack);
+  EXPECT_EQ(At(p, 15, 19), kBlack);
+  EXPECT_EQ(At(p, 19, 19), kBlack);
+  EXPECT_EQ(At(p, 20, 15), kWhite);
+  EXPECT_EQ(At(p, 15, 20), kWhite);
   EXPECT_EQ(At(p, 9, 15), kWhite);
-  EXPECT_EQ(Count(p, kRed), 9 * 9);
-  EXPECT_EQ(Count(p, kBlack), 4 * 10);
+  EXPECT_EQ(Count(p, kRed), 8 * 8);
+  EXPECT_EQ(Count(p, kBlack), 4 * 9);
 }
 
-// Without a pen the fill stops short of the right and bottom edges.
-TEST(Rectangle, NullPenFillExcludesRightAndBottomEdges) {
+// Without a pen GDI fills one pixel less each way: from 10 to 20 that is pixels 10 to 18,
+// short of right - 1 and bottom - 1.
+TEST(Rectangle, NullPenFillStopsShortOfRightAndBottomMinusOne) {
   WmfWriter w = PenAndBrush(kNullPen);
   w.Rectangle(10, 10, 20, 20);
   const auto p = Draw(w);
-  EXPECT_EQ(Count(p, kRed), 10 * 10);
+  EXPECT_EQ(Count(p, kRed), 9 * 9);
   EXPECT_EQ(At(p, 10, 10), kRed);
-  EXPECT_EQ(At(p, 19, 19), kRed);
-  EXPECT_EQ(At(p, 20, 19), kWhite);
-  EXPECT_EQ(At(p, 19, 20), kWhite);
+  EXPECT_EQ(At(p, 18, 18), kRed);
+  EXPECT_EQ(At(p, 19, 18), kWhite);
+  EXPECT_EQ(At(p, 18, 19), kWhite);
+}
+
+// The right and bottom edges move one logical unit in before mapping, so at a fractional
+// scale they round differently from the left and top. At 1.6 pixels per unit a box from 0
+// to 3 has its frame's right edge at 2 * 1.6 = 3.2, rounded to 3; mapping 3 itself (4.8,
+// rounded to 5) and stepping back a pixel would put it at 4.
+TEST(Rectangle, RightAndBottomEdgesMoveOneUnitInBeforeMapping) {
+  WmfWriter w = PenAndBrush();
+  w.SetMapMode(8).SetWindowOrg(0, 0).SetWindowExt(100, 100);
+  w.Rectangle(0, 0, 3, 3);
+  const auto p = Render(w.Placeable(0, 0, 160, 160, 96));
+  EXPECT_EQ(At(p, 0, 0), kBlack);
+  EXPECT_EQ(At(p, 3, 1), kBlack);
+  EXPECT_EQ(At(p, 1, 3), kBlack);
+  EXPECT_EQ(At(p, 4, 1), kWhite);
+  EXPECT_EQ(At(p, 1, 4), kWhite);
+  EXPECT_EQ(Count(p, kRed), 2 * 2);
 }
 
 TEST(Rectangle, WidePenIsCentredAndInsideFrameStaysInside) {
@@ -65,8 +84,8 @@ TEST(Rectangle, WidePenIsCentredAndInsideFrameStaysInside) {
   EXPECT_EQ(At(b, 20, 40), kBlack);
   EXPECT_EQ(At(b, 24, 40), kBlack);
   EXPECT_EQ(At(b, 25, 40), kRed);
-  EXPECT_EQ(At(b, 60, 40), kBlack);
-  EXPECT_EQ(At(b, 61, 40), kWhite);
+  EXPECT_EQ(At(b, 59, 40), kBlack);  // the frame's right edge is right - 1
+  EXPECT_EQ(At(b, 60, 40), kWhite);
 }
 
 // A pen's width is mapped as a vector from the origin with both ends rounded: 8 units at
@@ -261,9 +280,9 @@ TEST(HatchBrush, TransparentBackgroundLeavesGapsAlone) {
   WmfWriter w;
   w.CreatePen(kNullPen, 0, 0).SelectObject(0);
   w.CreateBrush(kBrushHatched, Rgb(0, 0, 255), 0).SelectObject(1);
-  w.SetBkMode(1).Rectangle(0, 0, 16, 16);
+  w.SetBkMode(1).Rectangle(0, 0, 16, 16);  // no pen: pixels 0 to 14
   const auto p = Draw(w);
-  EXPECT_EQ(Count(p, kBlue), 2 * 16);
+  EXPECT_EQ(Count(p, kBlue), 2 * 15);
   EXPECT_EQ(At(p, 3, 4), kWhite);
   EXPECT_EQ(At(p, 3, 3), kBlue);
 }
@@ -306,7 +325,7 @@ TEST(Pixels, SetPixelAndFloodFill) {
   w.SelectObject(1).ExtFloodFill(30, 30, Rgb(0, 0, 0), 0);
   const auto p = Draw(w);
   EXPECT_EQ(At(p, 5, 6), kBlue);
-  EXPECT_EQ(Count(p, kRed), 19 * 19);
+  EXPECT_EQ(Count(p, kRed), 18 * 18);  // inside the frame on pixels 20 and 39
   EXPECT_EQ(At(p, 50, 50), kWhite);
 }
 

