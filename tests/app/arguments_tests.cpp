@@ -26,6 +26,7 @@ struct KeyValueCase {
   const char* key;
   const char* value;
 };
+void PrintTo(const KeyValueCase& c, std::ostream* os) { *os << '"' << c.argument << '"'; }
 
 class OptionKeyAndValue : public testing::TestWithParam<KeyValueCase> {};
 

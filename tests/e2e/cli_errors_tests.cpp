@@ -14,6 +14,9 @@ struct ErrorCase {
   std::vector<std::string> errorLines;
 };
 
+// Test names already say which case ran; print only its name, not its bytes.
+void PrintTo(const ErrorCase& c, std::ostream* os) { *os << c.name; }
+
 const char* const kParameters = "Error: Incorrect number of parameters";
 const char* const kStopped = "Conversion stopped";
 const char* const kNoInput = "No input file(s) found. Please, add valid file(s) and try again!";

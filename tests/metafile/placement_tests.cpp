@@ -15,6 +15,7 @@ struct PlacementCase {
   int width, height;
   double boxLeft, boxTop, boxRight, boxBottom;
 };
+void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.name; }
 
 class PlacementTable : public testing::TestWithParam<PlacementCase> {};
 
@@ -47,6 +48,7 @@ struct RefusalCase {
   PlaceableHeader header;
   const char* reasonPart;
 };
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
 
 class PlacementRefusals : public testing::TestWithParam<RefusalCase> {};
 

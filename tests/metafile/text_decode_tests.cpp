@@ -50,6 +50,7 @@ struct CodePageCase {
   std::string bytes;
   std::vector<char32_t> expected;
 };
+void PrintTo(const CodePageCase& c, std::ostream* os) { *os << "character set " << int(c.charSet); }
 
 class CodePageDecoding : public testing::TestWithParam<CodePageCase> {};
 
