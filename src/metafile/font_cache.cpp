@@ -31,6 +31,26 @@ constexpr double kSyntheticSlant = 0.25;
 // Above this size advances are not hinted (loading a glyph outline costs more than it gives).
 constexpr int kMaxHintedPixels = 400;
 
+// Free fonts carrying the names of faces that system fonts lack (Tahoma, Marlett, ...), in a
+// folder fontconfig does not scan. They are taken only for names fontconfig does not know,
+// so every face it resolves keeps its font.
+constexpr const char* kStandInFolder = "/usr/share/wine/fonts/";
+
+struct StandInFace {
+  const char* family;
+  const char* regularFile;
+  const char* boldFile;  // null: bold is synthesised
+};
+
+constexpr StandInFace kStandInFaces[] = {
+    {"Tahoma", "tahoma.ttf", "tahomabd.ttf"},
+    {"Marlett", "marlett.ttf", nullptr},
+    {"MS Sans Serif", "ms_sans_serif.ttf", nullptr},
+    {"Wingdings", "wingding.ttf", nullptr},
+    {"Webdings", "webdings.ttf", nullptr},
+    {"System", "system.ttf", nullptr},
+};
+
 // A font file opened once, with the metrics GDI derives from its tables (font units).
 struct FaceEntry {
   FT_Face face = nullptr;
@@ -307,12 +327,27 @@ class FontStore {
     bool known = false;
     FaceChoice choice;
     choice.entry = Match(family, weight, italic, known);
+    if (!known) {
+      if (FaceEntry* standIn = StandIn(family, weight)) {
+        choice.entry = standIn;
+        known = true;
+      }
+    }
     if (symbolSet && !known) {
       choice.missingGlyphs = strcasecmp(family.c_str(), "Symbol") != 0;
       choice.entry = Match("Symbol", weight, italic, known);
     }
     queries_[key] = choice;
     return choice;
+  }
+
+  FaceEntry* StandIn(const std::string& family, int weight) {
+    for (const StandInFace& face : kStandInFaces) {
+      if (strcasecmp(face.family, family.c_str()) != 0) continue;
+      const char* file = weight >= 600 && face.boldFile ? face.boldFile : face.regularFile;
+      return OpenFile(std::string(kStandInFolder) + file, 0);
+    }
+    return nullptr;
   }
 
   FaceEntry* Match(const std::string& family, int weight, bool italic, bool& known) {
@@ -411,6 +446,8 @@ class FontStore {
     for (int i = 0; i < face->num_charmaps; ++i) {
       if (face->charmaps[i]->encoding == FT_ENCODING_MS_SYMBOL) entry.symbolFont = true;
     }
+    // FreeType chooses a Unicode map by itself; a font with only a symbol map gets that one.
+    if (entry.symbolFont && !face->charmap) FT_Select_Charmap(face, FT_ENCODING_MS_SYMBOL);
     if (!entry.symbolFont && FT_HAS_GLYPH_NAMES(face)) {
       char name[16] = {};
       const FT_UInt a = FT_Get_Char_Index(face, 'a');
