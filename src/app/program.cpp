@@ -2,6 +2,7 @@
 
 #include "app/arguments.h"
 #include "app/end_program.h"
+#include "app/memory_tuning.h"
 #include "app/parse_command_line.h"
 #include "app/product.h"
 #include "app/run_setup.h"
@@ -13,6 +14,7 @@
 namespace vecrast {
 
 int RunProgram(int argc, char** argv) {
+  KeepPictureBuffersInHeap();
   const Arguments arguments = ArgumentsFromArgv(argc, argv);
   SetUpOfferedFormats();
 

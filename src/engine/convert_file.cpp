@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/bitmap.h"
+#include "engine/drop_alpha.h"
 #include "engine/formats.h"
 #include "engine/naming.h"
 #include "engine/pipeline.h"
@@ -66,13 +67,21 @@ bool ReadInputFile(const std::string& path, std::vector<uint8_t>& bytes) {
   return true;
 }
 
+// The depth of every rendered picture.
+constexpr int kPictureBpp = 32;
+
+bool HasPictureShape(const metafile::Picture& picture) {
+  return picture.width > 0 && picture.height > 0 &&
+         picture.pixels.size() == static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height);
+}
+
 // The picture's rows are top first, FreeImage's bottom first; the pixel layout (blue,
 // green, red, alpha in memory) is the same.
 Bitmap PictureToBitmap(const metafile::Picture& picture) {
+  if (!HasPictureShape(picture)) return nullptr;
   const auto width = static_cast<size_t>(picture.width);
   const auto height = static_cast<size_t>(picture.height);
-  if (picture.width <= 0 || picture.height <= 0 || picture.pixels.size() != width * height) return nullptr;
-  Bitmap bitmap = Adopt(FreeImage_Allocate(picture.width, picture.height, 32, FI_RGBA_RED_MASK,
+  Bitmap bitmap = Adopt(FreeImage_Allocate(picture.width, picture.height, kPictureBpp, FI_RGBA_RED_MASK,
                                            FI_RGBA_GREEN_MASK, FI_RGBA_BLUE_MASK));
   if (!bitmap) return nullptr;
   for (size_t row = 0; row < height; ++row) {
@@ -82,17 +91,49 @@ Bitmap PictureToBitmap(const metafile::Picture& picture) {
   return bitmap;
 }
 
-Bitmap RenderInput() {
+// The same copy straight into a 24-bit bitmap, with the alpha byte dropped: what the copy
+// followed by the 24-bit reduction gives, in one pass over the pixels.
+Bitmap PictureTo24BitBitmap(const metafile::Picture& picture) {
+  if (!HasPictureShape(picture)) return nullptr;
+  const auto width = static_cast<size_t>(picture.width);
+  const auto height = static_cast<size_t>(picture.height);
+  Bitmap bitmap = Adopt(
+      FreeImage_Allocate(picture.width, picture.height, 24, FI_RGBA_RED_MASK, FI_RGBA_GREEN_MASK, FI_RGBA_BLUE_MASK));
+  if (!bitmap) return nullptr;
+  for (size_t row = 0; row < height; ++row) {
+    BYTE* line = FreeImage_GetScanLine(bitmap.get(), static_cast<int>(height - 1 - row));
+    DropAlphaFromLine(reinterpret_cast<const BYTE*>(picture.pixels.data() + row * width), line,
+                      static_cast<unsigned>(width));
+  }
+  return bitmap;
+}
+
+// True when every image step before the depth reduction is switched off, so the rendered
+// pixels reach the reduction untouched and a 24-bit target can be made in the first copy.
+bool OnlyTheDepthChanges() {
+  return !Settings.doImageRotation && !Settings.doImageResize && !Settings.doImageFlipHorizontal &&
+         !Settings.doImageFlipVertical && !Settings.doImageColorCorrection && !Settings.doImageGreyscale &&
+         !Settings.doImageThreshold && Settings.doFrame == 0 && Settings.doWatermark == 0;
+}
+
+bool RenderPicture(metafile::Picture& picture) {
   std::vector<uint8_t> bytes;
-  if (!ReadInputFile(ConversionJob.inputPath, bytes)) return nullptr;
-  metafile::Picture picture;
+  if (!ReadInputFile(ConversionJob.inputPath, bytes)) return false;
   std::string reason;
   if (!metafile::RenderPlaceableMetafile(bytes.data(), bytes.size(), picture, reason)) {
-    Fail("the metafile was not rendered: " + reason);
-    return nullptr;
+    return Fail("the metafile was not rendered: " + reason);
   }
-  bytes = {};
-  Bitmap bitmap = PictureToBitmap(picture);
+  return true;
+}
+
+// Renders the input and sets the source depth and, when Auto, the target depth.
+Bitmap RenderInput() {
+  metafile::Picture picture;
+  if (!RenderPicture(picture)) return nullptr;
+  ConversionJob.sourceBpp = kPictureBpp;
+  if (ConversionJob.autoBpp) ConversionJob.targetBpp = ChooseAutoBpp(ConversionJob.outputExtension, kPictureBpp);
+  const bool straightTo24 = ConversionJob.targetBpp == 24 && OnlyTheDepthChanges();
+  Bitmap bitmap = straightTo24 ? PictureTo24BitBitmap(picture) : PictureToBitmap(picture);
   if (!bitmap) Fail("the rendered picture could not be copied into an image");
   return bitmap;
 }
@@ -125,8 +166,6 @@ bool ConvertFile() {
   ConversionJob.outputPath.clear();
   Bitmap bitmap = RenderInput();
   if (!bitmap) return false;
-  ConversionJob.sourceBpp = static_cast<int32_t>(FreeImage_GetBPP(bitmap.get()));
-  if (ConversionJob.autoBpp) ConversionJob.targetBpp = ChooseAutoBpp(ConversionJob.outputExtension, ConversionJob.sourceBpp);
   RecordOutputSize(bitmap);
   bitmap = RunPipeline(std::move(bitmap));
   ConversionJob.outputPath = BuildOutputPath();

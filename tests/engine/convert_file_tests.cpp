@@ -164,3 +164,42 @@ TEST_F(ConvertFileTest, UnsavableDepthFailsAndKeepsTheOldFile) {
   ASSERT_EQ(stat((out.path() + "Plan.jpg").c_str(), &info), 0);
   EXPECT_EQ(info.st_size, 3);
 }
+
+// The saved 24-bit image holds exactly the rendered pixels, whether the pixels go straight
+// to 24 bits (no image step on) or through a 32-bit step first (a vertical flip).
+TEST_F(ConvertFileTest, TwentyFourBitOutputHoldsTheRenderedPixelsExactly) {
+  const wmfw::Bytes bytes = RedQuarterMetafile();
+  ASSERT_TRUE(wmfw::WriteFile(ConversionJob.inputPath, bytes));
+  if (!PlayerDraws(bytes)) GTEST_SKIP() << "the metafile player refuses the file: " << playerRefusal;
+  metafile::Picture picture;
+  std::string reason;
+  ASSERT_TRUE(metafile::RenderPlaceableMetafile(bytes.data(), bytes.size(), picture, reason)) << reason;
+  for (const bool flip : {false, true}) {
+    enginetest::ResetRunRecords();
+    ConversionJob.outputFolder = out.path();
+    ConversionJob.inputPath = in.path() + "Plan.wmf";
+    ConversionJob.outputExtension = "bmp";
+    SetUpOutputFormat();
+    ConversionJob.autoBpp = 0;
+    ConversionJob.targetBpp = 24;
+    Settings.doImageFlipVertical = flip ? 1 : 0;
+    ASSERT_TRUE(ConvertFile()) << lastFailureReason;
+    EXPECT_EQ(ConversionJob.sourceBpp, 32);
+    Bitmap saved = Adopt(FreeImage_Load(FIF_BMP, ConversionJob.outputPath.c_str(), 0));
+    ASSERT_TRUE(saved);
+    ASSERT_EQ(FreeImage_GetBPP(saved.get()), 24u);
+    ASSERT_EQ(FreeImage_GetWidth(saved.get()), static_cast<unsigned>(picture.width));
+    ASSERT_EQ(FreeImage_GetHeight(saved.get()), static_cast<unsigned>(picture.height));
+    int mismatches = 0;
+    for (int y = 0; y < picture.height; ++y) {
+      const int sourceRow = flip ? picture.height - 1 - y : y;
+      for (int x = 0; x < picture.width; ++x) {
+        const uint32_t expected = picture.pixels[static_cast<size_t>(sourceRow * picture.width + x)] & 0xFFFFFFu;
+        const RGBQUAD got = PixelTopDown(saved.get(), static_cast<unsigned>(x), static_cast<unsigned>(y));
+        const uint32_t actual = (uint32_t{got.rgbRed} << 16) | (uint32_t{got.rgbGreen} << 8) | got.rgbBlue;
+        if (actual != expected) ++mismatches;
+      }
+    }
+    EXPECT_EQ(mismatches, 0) << (flip ? "flipped" : "straight");
+  }
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "engine/pipeline.h"
 #include "engine/reduce_color_depth.h"
 #include "engine_test_helpers.h"
@@ -121,4 +123,30 @@ TEST(ReduceColorDepth, PipelineStepReadsTheJob) {
   EXPECT_EQ(FreeImage_GetColorType(grey.get()), FIC_MINISBLACK);
   ConversionJob.targetBpp = 0;
   EXPECT_FALSE(ReduceColorDepth(TwoColourBitmap()));
+}
+
+TEST(ReduceColorDepth, TwentyFourBitsMatchTheLibraryConversionAtEveryWidth) {
+  for (const int width : {1, 3, 4, 5, 7, 8, 17}) {
+    Bitmap source = Adopt(FreeImage_Allocate(width, 3, 32, FI_RGBA_RED_MASK, FI_RGBA_GREEN_MASK, FI_RGBA_BLUE_MASK));
+    ASSERT_TRUE(source);
+    FreeImage_SetDotsPerMeterX(source.get(), 3780);
+    FreeImage_SetDotsPerMeterY(source.get(), 5906);
+    for (int y = 0; y < 3; ++y) {
+      BYTE* line = FreeImage_GetScanLine(source.get(), y);
+      for (int i = 0; i < width * 4; ++i) line[i] = static_cast<BYTE>(y * 97 + i * 13 + 1);
+    }
+    Bitmap expected = Adopt(FreeImage_ConvertTo24Bits(source.get()));
+    Bitmap result = ReduceColorDepthTo(std::move(source), 24, "jpg");
+    ASSERT_TRUE(result) << width;
+    ASSERT_EQ(FreeImage_GetBPP(result.get()), 24u);
+    EXPECT_EQ(FreeImage_GetDotsPerMeterX(result.get()), 3780u);
+    EXPECT_EQ(FreeImage_GetDotsPerMeterY(result.get()), 5906u);
+    EXPECT_EQ(FreeImage_GetRedMask(result.get()), FreeImage_GetRedMask(expected.get()));
+    for (int y = 0; y < 3; ++y) {
+      EXPECT_EQ(std::memcmp(FreeImage_GetScanLine(result.get(), y), FreeImage_GetScanLine(expected.get(), y),
+                            static_cast<size_t>(width) * 3),
+                0)
+          << "width " << width << " row " << y;
+    }
+  }
 }
