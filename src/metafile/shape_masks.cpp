@@ -9,6 +9,7 @@
 #include "metafile/cosmetic_line.h"
 #include "metafile/mapping.h"
 #include "metafile/polygon_fill.h"
+#include "metafile/wide_pen.h"
 
 namespace metafile {
 
@@ -104,6 +105,7 @@ void RasteriseFill(const Shape& shape, const DrawStyle& style, CoverageMask& out
 }
 
 void RasteriseWidePen(const Shape& shape, const DrawStyle& style, const IntRect& bounds, CoverageMask& out) {
+  if (FillWidePenOutline(shape, style.penWidth, style.pen.style, out)) return;
   MaskSurface surface(bounds);
   if (!surface.Ok()) return;
   cairo_t* cr = surface.Context();
