@@ -21,6 +21,12 @@ enum PenStyle : uint16_t {
   kPenInsideFrame = 6, kPenStyleMask = 0x000F,
 };
 
+// End caps and joins of geometric pens, in the pen style's higher bits.
+enum PenFlags : uint16_t {
+  kEndCapSquare = 0x0100, kEndCapFlat = 0x0200, kJoinBevel = 0x1000, kJoinMiter = 0x2000,
+  kCapMask = 0x0F00, kJoinMask = 0xF000,
+};
+
 struct Pen {
   uint16_t style = kPenSolid;  // low nibble: PenStyle; higher bits: end caps and joins
   int16_t width = 0;           // logical units; 0 means one device pixel

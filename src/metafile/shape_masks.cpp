@@ -15,9 +15,6 @@ namespace metafile {
 
 namespace {
 
-enum PenFlags : uint16_t { kEndCapSquare = 0x0100, kEndCapFlat = 0x0200, kJoinBevel = 0x1000,
-                           kJoinMiter = 0x2000, kCapMask = 0x0F00, kJoinMask = 0xF000 };
-
 constexpr double kCosmeticWidth = 1.0;
 
 CoverageMask EmptyMask(const IntRect& bounds) {

@@ -12,9 +12,6 @@ namespace metafile {
 
 namespace {
 
-enum PenFlags : uint16_t { kEndCapSquare = 0x0100, kEndCapFlat = 0x0200, kJoinBevel = 0x1000,
-                           kJoinMiter = 0x2000, kCapMask = 0x0F00, kJoinMask = 0xF000 };
-
 constexpr double kMiterLimit = 10.0;
 // Rows of round caps and joins, summed, beyond which the figure is left to the caller.
 constexpr double kMaxRoundRows = 4.0e6;
