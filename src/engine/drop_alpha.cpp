@@ -22,4 +22,24 @@ void DropAlphaFromLine(const BYTE* from, BYTE* to, unsigned width) {
   for (; x < width; ++x, from += 4, to += 3) std::memcpy(to, from, 3);
 }
 
+// The library converts byte by byte per line; this is the last step of every JPEG save, over
+// the whole picture.
+Bitmap DropAlpha(const Bitmap& bitmap) {
+  FIBITMAP* source = bitmap.get();
+  const unsigned width = FreeImage_GetWidth(source);
+  const unsigned height = FreeImage_GetHeight(source);
+  Bitmap result = Adopt(FreeImage_Allocate(static_cast<int>(width), static_cast<int>(height), 24, FI_RGBA_RED_MASK,
+                                           FI_RGBA_GREEN_MASK, FI_RGBA_BLUE_MASK));
+  if (!result) return nullptr;
+  FreeImage_CloneMetadata(result.get(), source);
+  FreeImage_SetDotsPerMeterX(result.get(), FreeImage_GetDotsPerMeterX(source));
+  FreeImage_SetDotsPerMeterY(result.get(), FreeImage_GetDotsPerMeterY(source));
+  for (unsigned y = 0; y < height; ++y) {
+    const BYTE* from = FreeImage_GetScanLine(source, static_cast<int>(y));
+    BYTE* to = FreeImage_GetScanLine(result.get(), static_cast<int>(y));
+    DropAlphaFromLine(from, to, width);
+  }
+  return result;
+}
+
 }  // namespace vecrast

@@ -1,5 +1,7 @@
 #include "engine/overlay_blend.h"
 
+#include "engine/drop_alpha.h"
+
 namespace vecrast {
 namespace {
 
@@ -37,6 +39,7 @@ bool BlendOverlay(FIBITMAP* image, FIBITMAP* overlay, int left, int top) {
 
 Bitmap To24Bits(Bitmap bitmap) {
   if (!bitmap || IsStandard(bitmap.get(), 24)) return bitmap;
+  if (IsStandard(bitmap.get(), 32)) return DropAlpha(bitmap);
   return Adopt(FreeImage_ConvertTo24Bits(bitmap.get()));
 }
 

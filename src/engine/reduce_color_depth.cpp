@@ -13,27 +13,6 @@ Bitmap Convert(const Bitmap& bitmap, FIBITMAP* (*conversion)(FIBITMAP*)) {
   return Adopt(conversion(bitmap.get()));
 }
 
-// Drops the alpha byte of every pixel of a 32-bit bitmap, as FreeImage_ConvertTo24Bits does,
-// in a tighter loop than the library's byte-by-byte line conversion (the last step of every
-// JPEG save, over the whole picture).
-Bitmap Drop32To24(const Bitmap& bitmap) {
-  FIBITMAP* source = bitmap.get();
-  const unsigned width = FreeImage_GetWidth(source);
-  const unsigned height = FreeImage_GetHeight(source);
-  Bitmap result = Adopt(FreeImage_Allocate(static_cast<int>(width), static_cast<int>(height), 24, FI_RGBA_RED_MASK,
-                                           FI_RGBA_GREEN_MASK, FI_RGBA_BLUE_MASK));
-  if (!result) return nullptr;
-  FreeImage_CloneMetadata(result.get(), source);
-  FreeImage_SetDotsPerMeterX(result.get(), FreeImage_GetDotsPerMeterX(source));
-  FreeImage_SetDotsPerMeterY(result.get(), FreeImage_GetDotsPerMeterY(source));
-  for (unsigned y = 0; y < height; ++y) {
-    const BYTE* from = FreeImage_GetScanLine(source, static_cast<int>(y));
-    BYTE* to = FreeImage_GetScanLine(result.get(), static_cast<int>(y));
-    DropAlphaFromLine(from, to, width);
-  }
-  return result;
-}
-
 bool IsPlain32BitImage(const Bitmap& bitmap) {
   return FreeImage_GetImageType(bitmap.get()) == FIT_BITMAP && FreeImage_GetBPP(bitmap.get()) == 32;
 }
@@ -68,7 +47,7 @@ Bitmap ReduceColorDepthTo(Bitmap bitmap, int targetBpp, std::string_view extensi
     case 96: return Convert(bitmap, FreeImage_ConvertToRGBF);
     case 48: return Convert(bitmap, FreeImage_ConvertToRGB16);
     case 32: return Convert(bitmap, FreeImage_ConvertTo32Bits);
-    case 24: return IsPlain32BitImage(bitmap) ? Drop32To24(bitmap) : Convert(bitmap, FreeImage_ConvertTo24Bits);
+    case 24: return IsPlain32BitImage(bitmap) ? DropAlpha(bitmap) : Convert(bitmap, FreeImage_ConvertTo24Bits);
     case 16: return To16Bits(std::move(bitmap), extension);
     case 8: return To8Bits(std::move(bitmap), extension);
     case 4: return Convert(bitmap, FreeImage_ConvertTo4Bits);
