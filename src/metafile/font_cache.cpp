@@ -51,6 +51,26 @@ constexpr StandInFace kStandInFaces[] = {
     {"System", "system.ttf", nullptr},
 };
 
+// CSS's generic family names, which programs converting from SVG or HTML write as face
+// names. Windows knows none of them; they stand for its standard faces of that kind.
+struct GenericFamily {
+  const char* generic;
+  const char* windowsFace;
+};
+
+constexpr GenericFamily kGenericFamilies[] = {
+    {"sans-serif", "Arial"},
+    {"serif", "Times New Roman"},
+    {"monospace", "Courier New"},
+};
+
+std::string WindowsFaceFor(std::string family) {
+  for (const GenericFamily& g : kGenericFamilies) {
+    if (strcasecmp(g.generic, family.c_str()) == 0) return g.windowsFace;
+  }
+  return family;
+}
+
 // A font file opened once, with the metrics GDI derives from its tables (font units).
 struct FaceEntry {
   FT_Face face = nullptr;
@@ -136,7 +156,7 @@ class FontStore {
   SizedFont* Realize(const FontRequest& request) {
     if (!Ready()) return nullptr;
     const bool bold = request.weight >= 600;
-    const FaceChoice choice = FindFace(DecodeFaceName(request.faceName, request.charSet), request.weight,
+    const FaceChoice choice = FindFace(WindowsFaceFor(DecodeFaceName(request.faceName, request.charSet)), request.weight,
                                        request.italic, request.charSet == kSymbolCharset);
     FaceEntry* entry = choice.entry;
     if (!entry) return nullptr;
