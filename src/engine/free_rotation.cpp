@@ -126,40 +126,61 @@ std::uint32_t Word(const BYTE* pixel) {
 // The bilinear blend of a pixel, its right neighbour and the two above them, opaque
 // whatever their alpha: down first, then across, which is the same sum as weighting each
 // pixel by the product of its two fractions.
-inline std::uint32_t Blend(std::uint32_t low0, std::uint32_t low1, std::uint32_t high0,
-                           std::uint32_t high1, std::uint32_t fx, std::uint32_t fy) {
-  constexpr std::uint32_t kHalf = 1u << (kBlendBits - 1);
-  const std::uint32_t gx = kFractionOne - fx;
-  const std::uint32_t gy = kFractionOne - fy;
 #if defined(__SSE2__)
+// The pixel pairs come as the low eight bytes of `lows` and `highs`.
+inline std::uint32_t BlendPairs(__m128i lows, __m128i highs, std::uint32_t fx, std::uint32_t fy) {
   const __m128i zero = _mm_setzero_si128();
-  const __m128i lows = _mm_unpacklo_epi8(_mm_set_epi32(0, 0, static_cast<int>(low1), static_cast<int>(low0)), zero);
-  const __m128i highs = _mm_unpacklo_epi8(_mm_set_epi32(0, 0, static_cast<int>(high1), static_cast<int>(high0)), zero);
+  lows = _mm_unpacklo_epi8(lows, zero);
+  highs = _mm_unpacklo_epi8(highs, zero);
   // Down: at most 255 * 256 per channel, which fits the unsigned 16-bit lanes.
-  const __m128i columns = _mm_add_epi16(_mm_mullo_epi16(lows, _mm_set1_epi16(static_cast<short>(gy))),
-                                        _mm_mullo_epi16(highs, _mm_set1_epi16(static_cast<short>(fy))));
-  // Across, in 32 bits: the left pixel's lanes by gx, the right one's by fx.
-  const auto left = static_cast<short>(gx), right = static_cast<short>(fx);
-  const __m128i weights = _mm_set_epi16(right, right, right, right, left, left, left, left);
+  const __m128i columns =
+      _mm_add_epi16(_mm_mullo_epi16(lows, _mm_set1_epi16(static_cast<short>(kFractionOne - fy))),
+                    _mm_mullo_epi16(highs, _mm_set1_epi16(static_cast<short>(fy))));
+  // Across, in 32 bits: the left pixel's lanes by 1 - fx, the right one's by fx.
+  const __m128i across = _mm_cvtsi32_si128(static_cast<int>((kFractionOne - fx) | fx << 16));
+  const __m128i spread = _mm_unpacklo_epi16(across, across);
+  const __m128i weights = _mm_unpacklo_epi32(spread, spread);
   const __m128i productLow = _mm_mullo_epi16(columns, weights);
   const __m128i productHigh = _mm_mulhi_epu16(columns, weights);
   __m128i sum = _mm_add_epi32(_mm_unpacklo_epi16(productLow, productHigh),
                               _mm_unpackhi_epi16(productLow, productHigh));
-  sum = _mm_srli_epi32(_mm_add_epi32(sum, _mm_set1_epi32(kHalf)), kBlendBits);
+  sum = _mm_srli_epi32(_mm_add_epi32(sum, _mm_set1_epi32(1 << (kBlendBits - 1))), kBlendBits);
   sum = _mm_packs_epi32(sum, sum);
   sum = _mm_packus_epi16(sum, sum);
   return static_cast<std::uint32_t>(_mm_cvtsi128_si32(sum)) | 0xFF000000u;
+}
+
+inline std::uint32_t Blend(std::uint32_t low0, std::uint32_t low1, std::uint32_t high0,
+                           std::uint32_t high1, std::uint32_t fx, std::uint32_t fy) {
+  return BlendPairs(_mm_set_epi32(0, 0, static_cast<int>(low1), static_cast<int>(low0)),
+                    _mm_set_epi32(0, 0, static_cast<int>(high1), static_cast<int>(high0)), fx, fy);
+}
+
+// `low` and its right neighbour, both in the source, and the two `pitch` bytes above them.
+inline std::uint32_t BlendInside(const BYTE* low, std::size_t pitch, std::uint32_t fx, std::uint32_t fy) {
+  return BlendPairs(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(low)),
+                    _mm_loadl_epi64(reinterpret_cast<const __m128i*>(low + pitch)), fx, fy);
+}
 #else
+inline std::uint32_t Blend(std::uint32_t low0, std::uint32_t low1, std::uint32_t high0,
+                           std::uint32_t high1, std::uint32_t fx, std::uint32_t fy) {
+  const std::uint32_t gx = kFractionOne - fx;
+  const std::uint32_t gy = kFractionOne - fy;
   std::uint32_t blend = 0xFF000000u;
   for (int shift = 0; shift < 24; shift += 8) {
     auto channel = [shift](std::uint32_t pixel) { return (pixel >> shift) & 0xFFu; };
     const std::uint32_t left = channel(low0) * gy + channel(high0) * fy;
     const std::uint32_t right = channel(low1) * gy + channel(high1) * fy;
-    blend |= ((left * gx + right * fx + kHalf) >> kBlendBits) << shift;
+    blend |= ((left * gx + right * fx + (1u << (kBlendBits - 1))) >> kBlendBits) << shift;
   }
   return blend;
-#endif
 }
+
+inline std::uint32_t BlendInside(const BYTE* low, std::size_t pitch, std::uint32_t fx, std::uint32_t fy) {
+  return Blend(Word(low), Word(low + kBytesPerPixel), Word(low + pitch),
+               Word(low + pitch + kBytesPerPixel), fx, fy);
+}
+#endif
 
 // A mirrored index: ... 1 0 | 0 1 ... size-1 | size-1 size-2 ...
 int Reflect(int index, int size) {
@@ -216,9 +237,7 @@ void SampleInside(const Source& source, Fixed x, Fixed y, const Walk& walk, Span
   x += columns.begin * stepX;
   y += columns.begin * stepY;
   for (int column = columns.begin; column < columns.end; ++column, x += stepX, y += stepY) {
-    const BYTE* low = source.At(WholePart(x), WholePart(y));
-    Store(Blend(Word(low), Word(low + kBytesPerPixel), Word(low + pitch),
-                Word(low + pitch + kBytesPerPixel), FractionPart(x), FractionPart(y)),
+    Store(BlendInside(source.At(WholePart(x), WholePart(y)), pitch, FractionPart(x), FractionPart(y)),
           row, column);
   }
 }
