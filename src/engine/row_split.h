@@ -1,5 +1,5 @@
-// Sharing the rows of one picture between threads. Each row is computed from the same
-// inputs whichever thread takes it, so the split never changes a single byte of the result.
+// Sharing the rows of one picture between threads. The image steps compute each target row
+// from read-only inputs alone, so which thread takes a row never changes a byte of it.
 #pragma once
 
 #include <functional>
