@@ -246,9 +246,9 @@ void Fill(std::uint32_t color, Span columns, BYTE* row) {
   for (int column = columns.begin; column < columns.end; ++column) Store(color, row, column);
 }
 
-// The columns `columns` of one target row: the samples wholly inside the source take the fast
-// loop; around them the edge rule applies, and on a grown canvas the columns that reach no
-// source pixel at all are simply the background.
+// One target row: the samples wholly inside the source take the fast loop; around them the
+// edge rule applies, and on a grown canvas the columns that reach no source pixel at all are
+// simply the background.
 void TurnRow(const Source& source, const EdgeRule& rule, const Walk& walk, int rowIndex, Span columns,
              BYTE* row) {
   const Fixed x = ToFixed(walk.startX + rowIndex * walk.rowX);
