@@ -4,6 +4,7 @@
 
 #include "engine/bitmap.h"
 #include "engine/parse_color.h"
+#include "engine/row_split.h"
 
 namespace vecrast {
 
@@ -14,7 +15,9 @@ enum class RotationCanvas {
 
 // The 32-bit standard bitmap turned counter-clockwise by `degrees` about its centre, as a
 // new opaque 32-bit bitmap (the image's own alpha is not used). Null for any other kind of
-// bitmap, or when the new bitmap cannot be made.
-Bitmap TurnImage(FIBITMAP* image, double degrees, RotationCanvas canvas, RgbaColor background);
+// bitmap, or when the new bitmap cannot be made. `threads` as for RowThreads; the result
+// is the same whatever the number.
+Bitmap TurnImage(FIBITMAP* image, double degrees, RotationCanvas canvas, RgbaColor background,
+                 int threads = kAutomaticThreads);
 
 }  // namespace vecrast
