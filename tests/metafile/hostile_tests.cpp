@@ -191,9 +191,8 @@ TEST(RecordLoop, StopsAtTheEndRecordAndCountsHandledRecords) {
   const Bytes bytes = w.Placeable(0, 0, 10, 10, 96);
   metafile::PlaceableHeader header;
   metafile::Placement placement;
+  ASSERT_TRUE(metafile_test::ReadHeaderAndPlacement(bytes, header, placement));
   std::string reason;
-  ASSERT_TRUE(metafile::ReadPlaceableHeader(bytes.data(), bytes.size(), header, reason));
-  ASSERT_TRUE(metafile::ComputePlacement(header, placement, reason));
   metafile::RecordingBackend backend;
   metafile::PlaySummary summary;
   ASSERT_TRUE(metafile::PlayPlaceableMetafile(bytes.data(), bytes.size(), header, placement, backend, reason,
@@ -212,9 +211,8 @@ TEST(RecordLoop, ObserverSeesEachRecordBeforeItsHandler) {
   const Bytes bytes = w.Placeable(0, 0, 10, 10, 96);
   metafile::PlaceableHeader header;
   metafile::Placement placement;
+  ASSERT_TRUE(metafile_test::ReadHeaderAndPlacement(bytes, header, placement));
   std::string reason;
-  ASSERT_TRUE(metafile::ReadPlaceableHeader(bytes.data(), bytes.size(), header, reason));
-  ASSERT_TRUE(metafile::ComputePlacement(header, placement, reason));
   metafile::RecordingBackend backend;
   struct Seen {
     size_t offset;
@@ -267,9 +265,8 @@ TEST(HostileRecords, PaintingStopsWhenTheWorkBudgetIsSpent) {
   const Bytes bytes = w.Placeable(0, 0, 100, 100, 96);
   metafile::PlaceableHeader header;
   metafile::Placement placement;
+  ASSERT_TRUE(metafile_test::ReadHeaderAndPlacement(bytes, header, placement));
   std::string reason;
-  ASSERT_TRUE(metafile::ReadPlaceableHeader(bytes.data(), bytes.size(), header, reason));
-  ASSERT_TRUE(metafile::ComputePlacement(header, placement, reason));
   metafile::Canvas canvas(placement.width, placement.height);
   metafile::RasterBackend backend(canvas, 10 * 100 * 100);  // room for ten figures
   ASSERT_TRUE(metafile::PlayPlaceableMetafile(bytes.data(), bytes.size(), header, placement, backend, reason));

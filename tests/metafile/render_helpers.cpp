@@ -11,6 +11,15 @@ metafile::Picture Render(const wmfw::Bytes& bytes) {
   return picture;
 }
 
+bool ReadHeaderAndPlacement(const wmfw::Bytes& bytes, metafile::PlaceableHeader& header,
+                            metafile::Placement& placement) {
+  std::string reason;
+  const bool read = metafile::ReadPlaceableHeader(bytes.data(), bytes.size(), header, reason) &&
+                    metafile::ComputePlacement(header, placement, reason);
+  EXPECT_TRUE(read) << reason;
+  return read;
+}
+
 uint32_t At(const metafile::Picture& picture, int x, int y) {
   if (x < 0 || y < 0 || x >= picture.width || y >= picture.height) return 0xDEADBEEF;
   return picture.pixels[size_t(y) * size_t(picture.width) + size_t(x)] & 0xFFFFFF;

@@ -12,6 +12,11 @@ namespace metafile_test {
 // Renders a placeable metafile; fails the calling test when the player refuses it.
 metafile::Picture Render(const wmfw::Bytes& bytes);
 
+// Reads the placeable header of writer output and places it on its canvas; false (and the
+// calling test fails) when either is refused.
+bool ReadHeaderAndPlacement(const wmfw::Bytes& bytes, metafile::PlaceableHeader& header,
+                            metafile::Placement& placement);
+
 // The pixel at (x, y) as 0xRRGGBB.
 uint32_t At(const metafile::Picture& picture, int x, int y);
 

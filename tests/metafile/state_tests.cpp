@@ -27,9 +27,8 @@ WmfWriter RedFill() {
 std::vector<metafile::RecordedCall> Record(const wmfw::Bytes& bytes) {
   metafile::PlaceableHeader header;
   metafile::Placement placement;
+  EXPECT_TRUE(metafile_test::ReadHeaderAndPlacement(bytes, header, placement));
   std::string reason;
-  EXPECT_TRUE(metafile::ReadPlaceableHeader(bytes.data(), bytes.size(), header, reason));
-  EXPECT_TRUE(metafile::ComputePlacement(header, placement, reason));
   metafile::RecordingBackend backend;
   EXPECT_TRUE(metafile::PlayPlaceableMetafile(bytes.data(), bytes.size(), header, placement, backend, reason));
   return backend.Calls();
