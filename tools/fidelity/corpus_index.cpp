@@ -9,6 +9,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "base/little_endian.h"
+
 namespace vecrast::fidelity {
 namespace fs = std::filesystem;
 
@@ -20,11 +22,8 @@ constexpr uint16_t kMetaEscape = 0x0626;
 constexpr uint16_t kMfComment = 0x000F;
 constexpr char kEquationSignature[] = "MathType";
 
-uint16_t Word(const std::vector<uint8_t>& b, size_t at) { return uint16_t(b[at] | (b[at + 1] << 8)); }
-
-uint32_t DoubleWord(const std::vector<uint8_t>& b, size_t at) {
-  return uint32_t(Word(b, at)) | (uint32_t(Word(b, at + 2)) << 16);
-}
+uint16_t Word(const std::vector<uint8_t>& b, size_t at) { return base::ReadLe16(b.data() + at); }
+uint32_t DoubleWord(const std::vector<uint8_t>& b, size_t at) { return base::ReadLe32(b.data() + at); }
 
 // file name -> status, from the tab-separated table (comment lines start with '#').
 std::map<std::string, std::string> ReadStatusTable(const std::string& path) {
