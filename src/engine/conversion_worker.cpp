@@ -1,7 +1,6 @@
 #include "engine/conversion_worker.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <mutex>
 #include <string>
 
@@ -10,6 +9,7 @@
 #include "engine/input_file_map.h"
 #include "engine/naming.h"
 #include "engine/progress_state.h"
+#include "platform/console.h"
 #include "settings/settings.h"
 
 namespace vecrast {
@@ -17,11 +17,6 @@ namespace vecrast {
 namespace {
 
 bool DebugOutputOn() { return ConversionJob.consoleRun == 1 && ConversionJob.runModeTag == "DEBUG"; }
-
-void PrintLine(const std::string& text) {
-  std::fputs((text + "\n").c_str(), stdout);
-  std::fflush(stdout);
-}
 
 void PublishCurrentFile(int32_t index, const std::string& path) {
   std::lock_guard<std::mutex> lock(ProgressState.mutex);

@@ -180,12 +180,6 @@ TEST_F(Worker, FileTimestampZeroLeavesTheSaveTime) {
   EXPECT_GE(ModificationTime(ConversionJob.outputPath).tv_sec, before - 1);
 }
 
-TEST(FileTimestamp, OutOfRangeCustomTimeIsRefused) {
-  std::time_t time = 0;
-  EXPECT_FALSE(LocalSecondsToTime(INT64_MAX, time));
-  EXPECT_TRUE(LocalSecondsToTime(0, time));
-}
-
 TEST_F(Worker, RealConversionFailureIsReportedInDebugAndAdvancesNothing) {
   const std::string missing = in.path() + "gone.wmf";
   InputFileMap[missing] = InputFileEntry{};

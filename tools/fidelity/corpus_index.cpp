@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "base/little_endian.h"
+#include "platform/read_file.h"
 
 namespace vecrast::fidelity {
 namespace fs = std::filesystem;
@@ -50,22 +51,12 @@ std::string DefaultCorpusDir() {
 }
 
 bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, std::string& reason, size_t maxBytes) {
-  std::error_code ec;
-  const auto size = fs::file_size(path, ec);
-  if (ec) {
-    reason = "cannot read " + path + ": " + ec.message();
+  std::string text;
+  if (!ReadWholeFile(path, maxBytes, FileKinds::kRegular, text, reason)) {
+    reason = "cannot read " + path + ": " + reason;
     return false;
   }
-  if (size > maxBytes) {
-    reason = path + " is larger than " + std::to_string(maxBytes) + " bytes";
-    return false;
-  }
-  std::ifstream in(path, std::ios::binary);
-  bytes.resize(size);
-  if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size))) {
-    reason = "cannot read " + path;
-    return false;
-  }
+  bytes.assign(text.begin(), text.end());
   return true;
 }
 

@@ -2,14 +2,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 
-#include "platform/file_status.h"
-#include "platform/file_times.h"
 #include "platform/instance_lock.h"
-#include "platform/program_folder.h"
 
 namespace vecrast {
 namespace {
@@ -56,38 +51,6 @@ TEST(InstanceLock, LivesInTheRuntimeFolderElseThePerUserTemporaryFile) {
   ScopedEnv runtime("XDG_RUNTIME_DIR", "");
   ScopedEnv temp("TMPDIR", "/var/tmp");
   EXPECT_EQ(InstanceLockPath("A"), "/var/tmp/A." + std::to_string(getuid()) + ".lock");
-}
-
-TEST(ProgramFolder, IsTheFolderOfThisExecutableWithATrailingSlash) {
-  const std::string folder = ProgramFolder();
-  ASSERT_FALSE(folder.empty());
-  EXPECT_EQ(folder.front(), '/');
-  EXPECT_EQ(folder.back(), '/');
-  EXPECT_TRUE(IsExistingFolder(folder));
-  EXPECT_EQ(ProgramName(), "vecrast_platform_tests");
-}
-
-TEST(FileStatus, SizeOnlyForRegularFiles) {
-  const std::string folder = MakeTempFolder();
-  const std::string file = folder + "f.bin";
-  EXPECT_EQ(FileSize(file), -1);
-  std::ofstream(file) << "12345";
-  EXPECT_EQ(FileSize(file), 5);
-  EXPECT_EQ(FileSize(folder), -1);
-  EXPECT_EQ(FileSize(""), -1);
-  EXPECT_TRUE(IsExistingFolder(folder));
-  EXPECT_FALSE(IsExistingFolder(file));
-  EXPECT_FALSE(IsExistingFolder(folder + "missing/"));
-}
-
-TEST(FileTimes, WriteTimeRoundTrips) {
-  const std::string file = MakeTempFolder() + "t.txt";
-  std::ofstream(file) << "x";
-  ASSERT_TRUE(SetFileWriteTime(file, 1000000000));
-  int64_t seconds = 0;
-  ASSERT_TRUE(GetFileWriteTime(file, seconds));
-  EXPECT_EQ(seconds, 1000000000);
-  EXPECT_FALSE(SetFileWriteTime(file + ".missing", 1));
 }
 
 }  // namespace
