@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <cstdint>
@@ -10,8 +9,9 @@
 namespace vecrast {
 namespace {
 
-// The largest picture any step makes: beyond it the allocation alone would be a hazard.
-constexpr long long kMaxSide = 32767;
+// The largest resize target: a JPEG holds at most 65500 pixels a side, and beyond 2^28 pixels
+// the allocation alone would be a hazard.
+constexpr long long kMaxSide = 65500;
 constexpr long long kMaxArea = 1LL << 28;
 
 constexpr int kPixels = 0;
@@ -76,9 +76,9 @@ Bitmap Resize(Bitmap bitmap) {
       width = ScaledSide(targetHeight, static_cast<float>(h) / static_cast<float>(w));
     }
   }
-  // A sliver of an image keeps at least one pixel rather than failing.
-  width = std::max(width, 1LL);
-  height = std::max(height, 1LL);
+  // A side that the aspect ratio rounds to nothing fails the file, as the library's rescale
+  // does, rather than stretching a sliver to one pixel.
+  if (width < 1 || height < 1) return nullptr;
   if (width > kMaxSide || height > kMaxSide || width * height > kMaxArea) return nullptr;
   const FREE_IMAGE_FILTER filter = ResizeFilter(Settings.imageResizeAlgorithm);
   const int newWidth = static_cast<int>(width);

@@ -189,7 +189,7 @@ TEST_F(Worker, RealConversionFailureIsReportedInDebugAndAdvancesNothing) {
   EXPECT_EQ(ConversionWorker(), 0);
   const std::string printed = testing::internal::GetCapturedStdout();
   EXPECT_EQ(printed, "Processing: " + missing + "\nSaving As: \nNot OK\nReason: " + lastFailureReason + "\n");
-  EXPECT_NE(lastFailureReason.find("cannot open"), std::string::npos) << lastFailureReason;
+  EXPECT_NE(lastFailureReason.find("cannot read the input file"), std::string::npos) << lastFailureReason;
   EXPECT_EQ(ProgressState.convertedCount, 0);
   EXPECT_EQ(ConversionJob.sequenceNumber, 1);
   EXPECT_EQ(ConversionJob.randomToken, 500);
