@@ -26,7 +26,9 @@ bool StoreOptionValue(const OptionRow& row, const std::string& valueText, ValueS
   }
   switch (row.kind) {
     case OptionValueKind::Flag: SetSettingInteger(*setting, row.flagValue); break;
-    case OptionValueKind::Integer: SetSettingInteger(*setting, IntegerValue(valueText)); break;
+    case OptionValueKind::Integer:
+      SetSettingInteger(*setting, SaturatedForSetting(*setting, IntegerValue(valueText)));
+      break;
     case OptionValueKind::Real: SetSettingReal(*setting, RealValue(valueText)); break;
     case OptionValueKind::Keyword: SetSettingInteger(*setting, KeywordValue(row.keywordKind, valueText)); break;
     case OptionValueKind::Text: SetSettingText(*setting, TextFor(row, valueText, source)); break;

@@ -23,6 +23,11 @@ void PrintBanner() {
   PrintLine(" ");
 }
 
+// The windowed mode drops every option anyway; a command-line run says what it skipped.
+void PrintWarnings(const OptionReadResult& state) {
+  for (const std::string& warning : state.warnings) PrintErrorLine(warning);
+}
+
 bool RunEarlySwitch(const std::string& key, int& exitStatus) {
   if (key == "-U" || key == "-T") {
     PrintErrorLine("Error: " + key + " is a mode of the windowed program, which is not part of this build");
@@ -55,7 +60,8 @@ CommandLineOutcome ParseCommandLine(const Arguments& arguments) {
 
   const OptionReadResult state = ReadOptions(arguments);
   if (!state.error.empty()) {
-    PrintErrorLine("Error: " + state.error);
+    PrintWarnings(state);
+    PrintErrorLine(NamingValue("Error: " + state.error, state.errorValue, state.errorReason));
     if (state.pause) WaitForKey();
     outcome.exitStatus = 1;
     return outcome;
@@ -64,6 +70,7 @@ CommandLineOutcome ParseCommandLine(const Arguments& arguments) {
     outcome.windowed = true;
     return outcome;
   }
+  PrintWarnings(state);
   if (!state.quiet) PrintBanner();
   const bool converted = RunConsoleBatch(state.quiet);
   if (state.pause) {

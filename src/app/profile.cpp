@@ -7,10 +7,13 @@
 
 namespace vecrast {
 
-bool LoadProfile(const std::string& fileName) {
-  if (fileName.empty()) return false;
+bool LoadProfile(const std::string& fileName, std::string& reason) {
+  if (fileName.empty()) {
+    reason = "no file was named";
+    return false;
+  }
   IniFile profile;
-  if (!profile.Open(fileName)) return false;
+  if (!profile.Open(fileName, reason)) return false;
   if (!profile.SelectGroup("CLI")) return true;
   profile.ForEachEntry([](std::string_view key, std::string_view value) {
     if (const OptionRow* row = FindProfileOption(base::UpperAscii(key))) {
