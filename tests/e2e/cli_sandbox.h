@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "temp_folder.h"
+
 namespace clitest {
 
 struct RunResult {
@@ -74,7 +76,7 @@ class CliSandbox {
 std::vector<std::string> Lines(const std::string& text);
 
 // The entries of a folder (names only, sorted).
-std::vector<std::string> FolderEntries(const std::string& folder);
+using vecrast::testing::FolderEntries;
 
 bool FileExists(const std::string& path);
 std::string ReadWholeFile(const std::string& path);

@@ -13,6 +13,17 @@
 
 namespace vecrast::testing {
 
+// The names in a folder, sorted; none when it cannot be read.
+inline std::vector<std::string> FolderEntries(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code ignored;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 class TempFolder {
  public:
   TempFolder() {
@@ -32,15 +43,7 @@ class TempFolder {
   // A path inside the folder; File("") is the folder with a trailing "/".
   std::string File(std::string_view name) const { return path_ + "/" + std::string(name); }
   // The names in the folder, sorted.
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> names;
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(path_, ignored)) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  std::vector<std::string> Entries() const { return FolderEntries(path_); }
 
  private:
   std::string path_;
