@@ -9,6 +9,7 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstring>
 #include <mutex>
@@ -63,12 +64,11 @@ pid_t OwnerProcess(std::string_view name) {
   name.remove_prefix(kPrefix.size());
   name.remove_suffix(kSuffix.size());
   const std::size_t dash = name.find('-');
-  if (dash == std::string_view::npos || !AllDigits(name.substr(0, dash)) || !AllDigits(name.substr(dash + 1))) {
-    return 0;
-  }
+  if (dash == std::string_view::npos || !AllDigits(name.substr(dash + 1))) return 0;
   const std::string_view digits = name.substr(0, dash);
-  if (digits.size() > 9) return 0;
-  return static_cast<pid_t>(std::stol(std::string(digits)));
+  pid_t pid = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
+  return error == std::errc() && end == digits.data() + digits.size() && AllDigits(digits) ? pid : 0;
 }
 
 bool ProcessIsGone(pid_t pid) { return kill(pid, 0) != 0 && errno == ESRCH; }
