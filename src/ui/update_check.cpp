@@ -1,0 +1,11 @@
+#include "ui/update_check.h"
+
+#include "ui/not_available.h"
+
+namespace vecrast {
+
+void CheckForUpdatesNow() { ShowNotAvailableYet(); }
+
+void ScheduledUpdateCheck() {}
+
+}  // namespace vecrast
