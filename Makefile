@@ -43,7 +43,7 @@ corpus: configure
 # A PNG of every window and page, drawn on a private virtual display (SCENES picks some by name).
 screenshots: build
 	@rm -rf $(BUILD)/screenshots
-	@tests/ui/with_display.sh ./$(BUILD)/tools/screenshots/vecrast_screenshots $(BUILD)/screenshots $(SCENES)
+	@tests/ui/with_display.sh --wm ./$(BUILD)/tools/screenshots/vecrast_screenshots $(BUILD)/screenshots $(SCENES)
 
 # Installs the program under PREFIX (default /usr/local): the executable, the window module,
 # the data files, the desktop entry and the icons.

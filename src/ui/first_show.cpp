@@ -1,6 +1,7 @@
 #include "ui/first_show.h"
 
 #include <wx/bmpcbox.h>
+#include <wx/textctrl.h>
 
 #include "app/input_queue.h"
 #include "engine/formats.h"
@@ -41,6 +42,7 @@ void ShowMainWindow(ConverterWindow& window) {
   ResetRunState(window);
   window.Show();
   window.LayoutMainWindow();
+  window.InputField()->SetFocus();
   if (ConversionJob.runModeTag != "T") ScheduledUpdateCheck();
 }
 

@@ -16,6 +16,7 @@
 #include "texts/texts.h"
 #include "ui/dropped_files.h"
 #include "ui/ids.h"
+#include "ui/image_list_box.h"
 #include "ui/image_sets.h"
 #include "ui/main_window_router.h"
 #include "ui/wx_text.h"
@@ -199,11 +200,9 @@ void ConverterWindow::BuildForm() {
   inputField_ = new wxTextCtrl(container_, kInputFileField, wxEmptyString);
   BuildFieldButtons();
   outputFolderLabel_ = new wxStaticText(container_, kOutputFolderLabel, ToWx(GetText("General", "Output Folder")));
-  outputFolderList_ = new wxBitmapComboBox(container_, kOutputFolderList, wxEmptyString, wxDefaultPosition,
-                                           wxDefaultSize, 0, nullptr, wxCB_READONLY);
+  outputFolderList_ = new ImageListBox(container_, kOutputFolderList);
   outputFormatLabel_ = new wxStaticText(container_, kOutputFormatLabel, ToWx(GetText("General", "Output Format")));
-  outputFormatList_ = new wxBitmapComboBox(container_, kOutputFormatList, wxEmptyString, wxDefaultPosition,
-                                           wxDefaultSize, 0, nullptr, wxCB_READONLY);
+  outputFormatList_ = new ImageListBox(container_, kOutputFormatList);
   convertButton_ = new wxBitmapButton(container_, kConvertButton, ImageOrBlank(GadgetImages, "Convert"));
   convertButton_->SetToolTip(ToWx(GetText("Menu", "Convert")));
   legalNotice_ = new wxStaticText(container_, kLegalNoticeText, wxString::FromUTF8(kLegalNotice));

@@ -2,7 +2,6 @@
 #include <wx/textctrl.h>
 
 #include <atomic>
-#include <cstdio>
 #include <thread>
 
 #include "app/input_queue.h"
@@ -31,9 +30,8 @@ vecrast::ConverterWindow& ShownMainWindow(screenshots::SceneContext& context, in
 // A main window with a file and a folder chosen, as a user sees it before Convert.
 vecrast::ConverterWindow& FilledMainWindow(screenshots::SceneContext& context, int width) {
   vecrast::ConverterWindow& window = ShownMainWindow(context, width);
-  const bool added = vecrast::AddInputFile(context.SampleMetafile("drawing.wmf"));
-  const bool taken = vecrast::TakeOutputFolder(window, context.ScratchFolder());
-  std::fprintf(stderr, "added %d taken %d field '%s'\n", added, taken, window.InputField()->GetValue().utf8_string().c_str());
+  vecrast::AddInputFile(context.SampleMetafile("drawing.wmf"));
+  vecrast::TakeOutputFolder(window, context.ScratchFolder());
   window.SetStatusText("Ready");
   context.Flush();
   return window;

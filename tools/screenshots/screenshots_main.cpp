@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: vecrast_screenshots OUTPUT_FOLDER [NAME_PART...]\n");
     return 2;
   }
-  const std::string folder = argv[1];
+  const std::string folder = std::filesystem::absolute(argv[1]).string();
   std::filesystem::create_directories(folder + "/scratch");
   if (!vecrast::StartToolkit()) {
     std::fprintf(stderr, "screenshots: no display (run through tests/ui/with_display.sh)\n");
