@@ -74,9 +74,8 @@ void ConverterSearchDialog::Search() {
     ShowWarning(GetText("Msg", "Empty extensions"));
     return;
   }
-  Hide();
+  EndModal(wxID_OK);  // hides the dialog before the page opens
   OpenWithShell(address);
-  EndModal(wxID_OK);
 }
 
 void ShowConverterSearch(wxWindow& owner) {

@@ -1,5 +1,6 @@
 #include "ui/output_folder_history.h"
 
+#include <glib.h>
 #include <wx/bmpcbox.h>
 
 #include "app/arguments.h"
@@ -24,8 +25,15 @@ std::string HistoryEntry(const std::string& history, int index) {
   return StripBlanks(history.substr(start, end == std::string::npos ? std::string::npos : end - start));
 }
 
-// Letter case is compared as the toolkit upper-cases, beyond ASCII too ("Übung" = "übung").
-bool SameIgnoringCase(const std::string& a, const std::string& b) { return ToWx(a).Upper() == ToWx(b).Upper(); }
+std::string UpperCased(const std::string& text) {
+  gchar* upper = g_utf8_strup(text.c_str(), static_cast<gssize>(text.size()));
+  std::string result = upper != nullptr ? upper : text;
+  g_free(upper);
+  return result;
+}
+
+// Letter case is compared by Unicode's rules, whatever the user's locale ("Übung" = "übung").
+bool SameIgnoringCase(const std::string& a, const std::string& b) { return UpperCased(a) == UpperCased(b); }
 
 }  // namespace
 

@@ -85,6 +85,9 @@ void ProgressDialog::Poll() {
   worker_.join();
   poll_.Stop();
   finished_ = true;
+  // A short run can end between two polls: its last file is shown before the outcome, so that
+  // the title counts the files the run went through.
+  ShowProgress();
   ShowOutcome();
 }
 

@@ -17,7 +17,7 @@ void ResetRunState(ConverterWindow& window) {
   InputFileMap.clear();
   BuildInputExtensions(inputKinds);
   window.InputField()->ChangeValue(wxEmptyString);
-  window.OutputFolderList()->SetValue(wxEmptyString);
+  window.OutputFolderList()->SetSelection(wxNOT_FOUND);
 }
 
 }  // namespace vecrast

@@ -16,15 +16,6 @@
 
 namespace vecrast {
 
-namespace {
-
-void ShutDownWindowedProgram() {
-  if (Settings.outFoldersHistory == 0) Settings.recentOutFolders.clear();
-  SaveConfiguration();
-}
-
-}  // namespace
-
 void PrepareWindowedStart() {
   SetUpOfferedFormats();
   // The executable holds the single-instance lock for the life of the process.
@@ -36,6 +27,11 @@ void PrepareWindowedStart() {
   LoadIcons();
   ListThemes();
   LoadThemeImages(true, true, true);
+}
+
+void ShutDownWindowedProgram() {
+  if (Settings.outFoldersHistory == 0) Settings.recentOutFolders.clear();
+  SaveConfiguration();
 }
 
 int RunWindowedProgram() {

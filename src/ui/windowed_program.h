@@ -16,6 +16,10 @@ int RunWindowMode(VecrastWindowMode mode, const std::string& folder);
 // and saves the configuration. Returns 0. The toolkit must be started.
 int RunWindowedProgram();
 
+// The end of the windowed program once its window is gone (its geometry captured): without
+// "Out Folders History" the recent output folders are forgotten; the configuration is saved.
+void ShutDownWindowedProgram();
+
 // The start-up shared by the windowed program and the side modes: the offered formats, the
 // run record, the configuration, the texts, the built-in images and the theme.
 void PrepareWindowedStart();

@@ -20,6 +20,7 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+ public:
   ConverterWindow& Window() { return *window_; }
   // Lets the toolkit handle what is queued (size events, calls after).
   void Flush();
