@@ -41,6 +41,28 @@ cli_conversion_section() {
   "$root/bench/cli_conversion.sh" "$build"
 }
 
+# --- Window start-up ---------------------------------------------------------------------------
+# Process start to the main window's first paint on a private virtual display, and the shared
+# objects a command-line run maps (none of them may belong to the window).
+window_section() {
+  section "window start-up (median of ${WINDOW_RUNS:-11})"
+  if [ ! -x "$build/bench/window_startup" ] || [ ! -f "$build/vecrast-ui.so" ]; then
+    echo "window module not built"
+    return 0
+  fi
+  "$root/tests/ui/with_display.sh" "$build/bench/window_startup" "$build/vecrast" "${WINDOW_RUNS:-11}"
+  local scratch
+  scratch=$(mktemp -d)
+  "$build/tools/make_sample" "$scratch/sample.wmf" >/dev/null
+  local loaded
+  loaded=$(XDG_RUNTIME_DIR=$scratch LD_DEBUG=files "$build/vecrast" -q -i "$scratch/sample.wmf" -o "$scratch/" 2>&1 |
+    grep -o 'file=[^ ]*' | sort -u | sed 's/file=//')
+  echo "a command-line run maps $(echo "$loaded" | grep -c .) shared objects;" \
+    "window libraries among them: $(echo "$loaded" | grep -cE 'libwx_|libgtk|libgdk|vecrast-ui')"
+  rm -rf "$scratch"
+}
+
 player_section
 pipeline_section
 cli_conversion_section
+window_section

@@ -2,6 +2,7 @@
 
 #include <wx/bmpbuttn.h>
 #include <wx/bmpcbox.h>
+#include <wx/iconbndl.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
@@ -105,6 +106,17 @@ const wxBitmap& ImageOrBlank(const ImageSet& set, const std::string& key) {
   return found == set.end() ? blank : found->second;
 }
 
+// The window's icon for the title bar and the task bar: the Convert picture.
+wxIconBundle ApplicationIcons() {
+  wxIconBundle icons;
+  for (int size : {16, 32, 48, 64}) {
+    wxIcon icon;
+    icon.CopyFromBitmap(BuiltinImage("Convert", size));
+    if (icon.IsOk()) icons.AddIcon(icon);
+  }
+  return icons;
+}
+
 void Place(wxWindow* window, const FormRect& rect) {
   if (window != nullptr) window->SetSize(rect.x, rect.y, rect.width, rect.height);
 }
@@ -117,6 +129,7 @@ ConverterWindow::ConverterWindow()
     : wxFrame(nullptr, kMainWindow, ToWx(WindowTitle()), wxPoint(Settings.x, Settings.y), wxDefaultSize,
               wxDEFAULT_FRAME_STYLE) {
   mainWindow = this;
+  SetIcons(ApplicationIcons());
   SetDropTarget(new InputFileDropTarget);
   BuildMainMenu();
   BuildMainToolbar();

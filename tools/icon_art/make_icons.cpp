@@ -1,6 +1,8 @@
-// Writes the program's icon artwork as PNG files: make_icons OUTPUT_FOLDER
+// Writes the program's icon artwork as PNG files: make_icons OUTPUT_FOLDER [APP_ICON_FOLDER]
 // Every command icon at every toolbar size ("New_16.png" ... "About_64.png") and the About
-// banner ("banner.png", 360 x 40). The build embeds them into the window module.
+// banner ("banner.png", 360 x 40); the build embeds them into the window module. With a second
+// folder, also the application's icon in the desktop's sizes ("vecrast_16.png" ...
+// "vecrast_256.png"), which the install puts into the icon theme.
 #include <cairo.h>
 
 #include <cstdio>
@@ -26,8 +28,8 @@ bool WritePng(const std::string& path, int width, int height, const std::functio
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: make_icons OUTPUT_FOLDER\n");
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: make_icons OUTPUT_FOLDER [APP_ICON_FOLDER]\n");
     return 2;
   }
   const std::string folder = std::string(argv[1]) + "/";
@@ -42,5 +44,12 @@ int main(int argc, char** argv) {
   }
   ok &= WritePng(folder + "banner.png", 360, 40,
                  [&](cairo_t* cr) { icon_art::DrawBanner(cr, 360, 40, style, "Zentrafax WMF to JPG"); });
+  if (argc == 3) {
+    const std::string appFolder = std::string(argv[2]) + "/";
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+      ok &= WritePng(appFolder + "vecrast_" + std::to_string(size) + ".png", size, size,
+                     [&](cairo_t* cr) { icon_art::DrawIcon(cr, "Convert", size, style); });
+    }
+  }
   return ok ? 0 : 1;
 }
