@@ -242,9 +242,18 @@ int ConverterWindow::InnerHeight() const {
   return Settings.menuHeight + Settings.toolbarHeight + layout_.height + Settings.statusBarHeight;
 }
 
+void ConverterWindow::MeasureBars() {
+  if (GetMenuBar() != nullptr && GetMenuBar()->GetSize().y > 0) Settings.menuHeight = GetMenuBar()->GetSize().y;
+  if (GetToolBar() != nullptr && GetToolBar()->GetSize().y > 0) Settings.toolbarHeight = GetToolBar()->GetSize().y;
+  if (GetStatusBar() != nullptr && GetStatusBar()->GetSize().y > 0) {
+    Settings.statusBarHeight = GetStatusBar()->GetSize().y;
+  }
+}
+
 void ConverterWindow::LayoutMainWindow() {
   if (container_ == nullptr) return;
   const int width = std::max(GetClientSize().x, kMainWindowMinimumWidth);
+  MeasureBars();
   layout_ = LayOutMainForm(width, MeasureControlHeights());
   container_->SetSize(0, 0, width, layout_.height);
   Place(inputLabel_, layout_.inputLabel);

@@ -42,6 +42,8 @@ class ConverterWindow : public wxFrame {
  private:
   void BuildForm();
   FormControlHeights MeasureControlHeights() const;
+  // The heights of the menu bar, the toolbar and the status bar as the toolkit shows them.
+  void MeasureBars();
   void FixHeight();
   void OnClose(wxCloseEvent& event);
 
