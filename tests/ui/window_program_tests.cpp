@@ -95,6 +95,22 @@ TEST_F(WindowProgram, WithoutTheWindowModuleTheStartSaysSoAndFails) {
   EXPECT_EQ(RunProgram({lonely, "-q", "-i", WriteMetafile("a.wmf"), "-o", home + "/out/"}, environment).status, 0);
 }
 
+TEST_F(WindowProgram, AnInstalledProgramFindsItsModuleAndDesktopFiles) {
+  const std::string prefix = home + "/prefix";
+  const ProgramResult install = RunProgram({"cmake", "--install", VECRAST_BUILD_DIR, "--prefix", prefix}, environment, 120);
+  ASSERT_EQ(install.status, 0) << install.out << install.err;
+  for (const char* file : {"/bin/vecrast", "/lib/vecrast/vecrast-ui.so", "/share/applications/vecrast.desktop",
+                           "/share/icons/hicolor/48x48/apps/vecrast.png", "/share/icons/hicolor/256x256/apps/vecrast.png"}) {
+    EXPECT_TRUE(std::filesystem::is_regular_file(prefix + file)) << file;
+  }
+  // The installed program loads its module from the prefix: only the display is then missing.
+  std::vector<std::string> unreachable = Without("DISPLAY=");
+  unreachable.push_back("DISPLAY=:4711");
+  const ProgramResult run = RunProgram({prefix + "/bin/vecrast"}, unreachable);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("the display :4711 cannot be opened"), std::string::npos) << run.err;
+}
+
 TEST_F(WindowProgram, ASecondWindowedStartEndsSilently) {
   BackgroundProgram first({VECRAST_BINARY}, environment);
   ASSERT_TRUE(Xdotool({"search", "--sync", "--onlyvisible", "--name", kTitle}));
