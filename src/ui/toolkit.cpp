@@ -1,5 +1,7 @@
 #include "ui/toolkit.h"
 
+#include <stdlib.h>
+
 #include <wx/app.h>
 #include <wx/display.h>
 #include <wx/image.h>
@@ -37,6 +39,9 @@ bool FirstDisplaySize(int32_t& width, int32_t& height) {
 }  // namespace
 
 bool StartToolkit() {
+  // The window draws nothing with OpenGL; without this GTK sets up OpenGL as it opens the
+  // display (on software rendering a quarter of the start-up). A value the user set stays.
+  setenv("GDK_GL", "disable", 0);
   wxApp::SetInstance(new WindowApp);
   static char programName[] = "vecrast";
   static char* arguments[] = {programName, nullptr};
