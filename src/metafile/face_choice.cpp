@@ -6,7 +6,7 @@
 #include <memory>
 #include <mutex>
 #include <tuple>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "metafile/charset_decode.h"
 #include "metafile/font_config.h"
@@ -123,19 +123,27 @@ class InstalledFaces {
   }
 
  private:
+  // Each scalable font under every family name it has, in fontconfig's order.
   InstalledFaces() : config_(InstalledFonts()) {
     if (!config_) return;
     FcFontSet* fonts = FcConfigGetFonts(config_, FcSetSystem);
     for (int i = 0; fonts && i < fonts->nfont; ++i) {
-      if (!Scalable(fonts->fonts[i])) continue;
+      FcPattern* font = fonts->fonts[i];
+      if (!Scalable(font)) continue;
       FcChar8* family = nullptr;
-      for (int j = 0; FcPatternGetString(fonts->fonts[i], FC_FAMILY, j, &family) == FcResultMatch; ++j) {
-        families_.insert(FaceKey(reinterpret_cast<const char*>(family)));
+      for (int j = 0; FcPatternGetString(font, FC_FAMILY, j, &family) == FcResultMatch; ++j) {
+        FontSet& members = families_[FaceKey(reinterpret_cast<const char*>(family))];
+        if (!members) members.reset(FcFontSetCreate());
+        FcPatternReference(font);
+        if (!members || !FcFontSetAdd(members.get(), font)) FcPatternDestroy(font);
       }
     }
   }
 
-  // fontconfig's best file for a family and style, once per family and style.
+  // fontconfig's best file for a family and style, once per family and style. An installed
+  // family is matched among its own fonts only: fontconfig's best match over all fonts is
+  // one of them, and scoring a handful instead of every font installed is what keeps a
+  // face look-up cheap.
   FontFile Match(const std::string& family, bool bold, bool italic) {
     const auto key = std::make_tuple(FaceKey(family), bold, italic);
     const auto it = matches_.find(key);
@@ -146,7 +154,11 @@ class InstalledFaces {
       FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
       FcDefaultSubstitute(pattern.get());
       FcResult result = FcResultNoMatch;
-      if (Pattern match{FcFontMatch(config_, pattern.get(), &result)}) file = FileOf(match.get());
+      const auto members = families_.find(std::get<0>(key));
+      FcFontSet* sets[] = {members != families_.end() ? members->second.get() : nullptr};
+      Pattern match{sets[0] ? FcFontSetMatch(config_, sets, 1, pattern.get(), &result)
+                            : FcFontMatch(config_, pattern.get(), &result)};
+      if (match) file = FileOf(match.get());
     }
     matches_[key] = file;
     return file;
@@ -173,7 +185,7 @@ class InstalledFaces {
 
   std::mutex mutex_;
   FcConfig* config_ = nullptr;
-  std::unordered_set<std::string> families_;
+  std::unordered_map<std::string, FontSet> families_;
   std::map<std::tuple<std::string, bool, bool>, FontFile> matches_;
   std::map<std::string, bool> readable_;
   FontSet fallbackOrder_;
