@@ -9,7 +9,7 @@ packages=(
   libarchive-dev libpng-dev libjpeg-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
-  fonts-dejavu-core fonts-urw-base35 fonts-droid-fallback fonts-wine
+  fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35 fonts-droid-fallback fonts-wine
 )
 
 missing=()
