@@ -18,6 +18,7 @@
 
 #include "metafile/face_choice.h"
 #include "metafile/font_policy.h"
+#include "metafile/symbol_encodings.h"
 
 namespace metafile {
 
@@ -180,9 +181,15 @@ class FontStore {
       glyphBytes_ = 0;
     }
     GlyphImage image = Render(*source, index);
-    // A mapped face's combining accent has no advance of its own in the drawing face; the
-    // face it stands for drew it inside its character cell.
-    image.centred = primary.MappedFace() && HintedAdvance(*source, index) == 0;
+    // A mapped face's accents and arrows over a character are combining characters of the
+    // drawing face, made to sit over a letter; the face they stand for drew them on the
+    // record's baseline, the accents inside the character's cell (symbol_encodings.h).
+    if (primary.MappedFace() && CentredOnBaseline(primary.mappedEncoding, c.firstByte)) {
+      image.left = 0;
+      image.top = (image.rows + 1) / 2;
+    } else {
+      image.centred = primary.MappedFace() && HintedAdvance(*source, index) == 0;
+    }
     glyphBytes_ += image.levels.size() + sizeof(GlyphImage);
     return &primary.glyphs.emplace(key, std::move(image)).first->second;
   }

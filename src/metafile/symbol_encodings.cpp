@@ -17,8 +17,11 @@ struct ByteMapping {
 // Euclid Extra, the same maker's face for its other products, keeps these positions. Glyphs
 // the table maps into the private use area (bracket and brace pieces, wide accents, arrow
 // extenders, the maker's logo) have no Unicode equivalent and are left out: they draw as
-// the missing-glyph box. The embellishments (accents and arrows over a character) are the
-// combining characters; they are centred in the advance the record gives them.
+// the missing-glyph box. The accents and the arrows over a character are the combining
+// characters the table gives. The accents (0x23 to 0x26) sit where the combining forms
+// sit, centred in the advance the record gives them. The arrows (0x72 to 0x77) the equation
+// editor sets on a baseline of their own just above the character: they start at the pen
+// and are centred on that baseline, where the face drew them.
 constexpr ByteMapping kMtExtra[] = {
     {0x20, 0x0020}, {0x23, 0x0300}, {0x24, 0x0302}, {0x25, 0x0303}, {0x26, 0x0307}, {0x28, 0x2323},
     {0x29, 0x2322}, {0x3A, 0x223C}, {0x3B, 0x2243}, {0x3C, 0x22B2}, {0x3D, 0x226A}, {0x3E, 0x22B3},
@@ -64,6 +67,8 @@ char32_t Lookup(const ByteMapping (&table)[N], uint8_t byte) {
   return it != std::end(table) && it->byte == byte ? it->code : 0;
 }
 
+constexpr uint8_t kFirstArrowOver = 0x72, kLastArrowOver = 0x77;
+
 char32_t Capital(const char32_t (&capitals)[26], uint8_t byte) {
   if (byte == ' ') return U' ';
   return byte >= 'A' && byte <= 'Z' ? capitals[byte - 'A'] : 0;
@@ -83,6 +88,11 @@ char32_t MappedSymbolCharacter(TextEncoding encoding, uint8_t byte) {
     case TextEncoding::kSymbol: break;
   }
   return 0;
+}
+
+bool CentredOnBaseline(TextEncoding encoding, uint8_t byte) {
+  return encoding == TextEncoding::kMtExtra && byte >= kFirstArrowOver && byte <= kLastArrowOver &&
+         MappedSymbolCharacter(encoding, byte) != 0;
 }
 
 }  // namespace metafile

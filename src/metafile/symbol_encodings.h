@@ -12,4 +12,8 @@ namespace metafile {
 // none for it (an unassigned byte, or a glyph without a Unicode equivalent).
 char32_t MappedSymbolCharacter(TextEncoding encoding, uint8_t byte);
 
+// True for the characters the face drew from the pen, centred on its baseline (the equation
+// editor's arrows over a character, which it sets on a baseline of their own).
+bool CentredOnBaseline(TextEncoding encoding, uint8_t byte);
+
 }  // namespace metafile

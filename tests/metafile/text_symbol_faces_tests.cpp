@@ -171,6 +171,21 @@ TEST(MappedSymbolFaces, TheAccentIsCentredInItsAdvance) {
   EXPECT_LE(std::abs((dot.left + dot.right) - 2 * 35), 3);
 }
 
+TEST(MappedSymbolFaces, TheArrowOverACharacterStartsAtThePenOnItsBaseline) {
+  REQUIRE_SYMBOL_DRAWING_FACE();
+  // The equation editor sets its arrows on a baseline of their own just above the letters;
+  // drawn where a combining arrow sits over a letter they would leave the picture.
+  constexpr uint16_t kBaselineAlign = 24;
+  WmfWriter w;
+  w.SetBkMode(1).SetTextAlign(kBaselineAlign).CreateFont(-40, "MT Extra", 400, false, false, false, kSymbolSet);
+  w.SelectObject(0).TextOut(20, 50, "\x76");
+  const Span arrow = Extent(metafile_test::Render(w.Placeable(0, 0, 300, 100, 96)), Ink);
+  ASSERT_NE(arrow.left, -1);
+  EXPECT_LT(arrow.top, 50);
+  EXPECT_GT(arrow.bottom, 50);
+  EXPECT_LE(std::abs(arrow.left - 20), 1);
+}
+
 TEST(MissingGlyphCount, CountsEveryBoxAndNothingElse) {
   EXPECT_EQ(Draw("Arial", kAnsiSet, "Glyphs").boxes, 0u);
   EXPECT_EQ(Draw("Unknown Face", kSymbolSet, "abc").boxes, 3u);
