@@ -56,8 +56,11 @@ side_by_side_section() {
   else
     echo "wmf2gd not installed (Debian package libwmf-bin): vecrast and its floor only"
   fi
-  XDG_RUNTIME_DIR=$(mktemp -d) "$build/bench/side_by_side" --corpus "$corpus" --vecrast "$build/vecrast" \
+  local runtime
+  runtime=$(mktemp -d)
+  XDG_RUNTIME_DIR="$runtime" "$build/bench/side_by_side" --corpus "$corpus" --vecrast "$build/vecrast" \
     --rounds "${SIDE_BY_SIDE_ROUNDS:-3}" "${wmf2gd[@]}"
+  rm -rf "$runtime"
 }
 
 player_section
