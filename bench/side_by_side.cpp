@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "fidelity/corpus_index.h"
+#include "fidelity/statistics.h"
 
 extern char** environ;
 
@@ -83,13 +84,6 @@ Sample Run(const std::vector<std::string>& command) {
   s.cpuMs = ms(usage.ru_utime) + ms(usage.ru_stime);
   s.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
   return s;
-}
-
-double Median(std::vector<double> values) {
-  if (values.empty()) return 0;
-  std::sort(values.begin(), values.end());
-  const size_t mid = values.size() / 2;
-  return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
 struct Contender {

@@ -28,6 +28,7 @@
 #include "fidelity/png_file.h"
 #include "fidelity/process_limits.h"
 #include "fidelity/rgb_image.h"
+#include "fidelity/statistics.h"
 #include "metafile/metafile.h"
 
 namespace {
@@ -242,13 +243,6 @@ void PrintFileLine(const CorpusFile& file, const FileResult& r) {
               SizeText(r).c_str(), Number(r.cmp.psnr, "%.2f").c_str(), Number(r.cmp.ssim, "%.4f").c_str(),
               Number(100 * r.cmp.bigDiffShare, "%.2f%%").c_str(), Number(r.renderMs, "%.1f").c_str(), r.missingGlyphs,
               RefRemark(file).c_str(), r.note.c_str());
-}
-
-double Median(std::vector<double> values) {
-  if (values.empty()) return NAN;
-  std::sort(values.begin(), values.end());
-  const size_t mid = values.size() / 2;
-  return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
 struct GroupFigures {
