@@ -54,7 +54,6 @@ struct FaceEntry {
 // missing-glyph boxes only, the encoding of a mapped symbol face.
 using SizedKey = std::tuple<const FaceEntry*, int, long, int, bool, bool, bool, TextEncoding>;
 
-// What a face name and style resolve to.
 // The missing-glyph box of the policy, at a size: its horizontal edges are whole pixels,
 // its upright edges thin and grey.
 GlyphImage MissingGlyphBox(int ppem) {
