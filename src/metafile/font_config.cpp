@@ -26,10 +26,9 @@ std::string XmlText(const std::string& text) {
   return escaped;
 }
 
-// The system's font folders and the system cache of their contents. The per-user cache
-// folder comes second: fontconfig writes a folder's cache there when the system one is
-// missing or stale, so that such a folder is scanned once and not at every run; it only
-// ever holds what the font folders contain.
+// The system's font folders and the system cache of their contents, and no per-user cache:
+// a user's cache could list other fonts than the folders hold. A folder whose system cache
+// is missing or stale (fonts added without running fc-cache) is scanned at every run.
 std::string ConfigurationText() {
   std::string xml = "<fontconfig>";
   const std::string dirs = VECRAST_FONT_DIRS;
@@ -39,7 +38,6 @@ std::string ConfigurationText() {
     start = end + 1;
   }
   xml += "<cachedir>" + XmlText(VECRAST_FONT_CACHE_DIR) + "</cachedir>";
-  xml += "<cachedir prefix=\"xdg\">fontconfig</cachedir>";
   xml += "</fontconfig>";
   return xml;
 }
@@ -49,18 +47,17 @@ FcConfig* BuildConfiguration() {
   if (!made) return nullptr;
   const std::string xml = ConfigurationText();
   if (!FcConfigParseAndLoadFromMemory(made, reinterpret_cast<const FcChar8*>(xml.c_str()), FcTrue) ||
-      !FcConfigBuildFonts(made) || !FcConfigSetCurrent(made)) {
+      !FcConfigBuildFonts(made)) {
     FcConfigDestroy(made);
     return nullptr;
   }
-  // fontconfig's current configuration holds the reference that keeps it for the process.
-  FcConfigDestroy(made);
   return made;
 }
 
 }  // namespace
 
 FcConfig* InstalledFonts() {
+  // Kept for the process, reachable from here.
   static FcConfig* const config = BuildConfiguration();
   return config;
 }

@@ -10,9 +10,10 @@
 namespace metafile {
 
 // The configuration, built on first use from any thread (null when fontconfig cannot build
-// it). It is also made fontconfig's current one, so that a library asking fontconfig for
-// its current configuration (Cairo resolving a font face) sees this one and never loads
-// the desktop's. It lives for the process.
+// it); it lives for the process. It is never made fontconfig's current configuration: the
+// window's toolkit keeps drawing with the desktop's, and every call that chooses a font
+// for a picture or a watermark names this one (Cairo gets font files, never names to
+// resolve).
 FcConfig* InstalledFonts();
 
 }  // namespace metafile
