@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "metafile/font_config.h"
 #include "metafile/region.h"
 #include "render_helpers.h"
 
@@ -339,7 +340,7 @@ bool SomeFontHas(char32_t code) {
   FcCharSetAddChar(charset, FcChar32(code));
   FcPatternAddCharSet(pattern, FC_CHARSET, charset);
   FcObjectSet* objects = FcObjectSetBuild(FC_FILE, nullptr);
-  FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+  FcFontSet* fonts = FcFontList(metafile::InstalledFonts(), pattern, objects);
   const bool found = fonts && fonts->nfont > 0;
   if (fonts) FcFontSetDestroy(fonts);
   FcObjectSetDestroy(objects);
