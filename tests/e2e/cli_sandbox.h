@@ -21,7 +21,8 @@ class CliSandbox {
   CliSandbox& operator=(const CliSandbox&) = delete;
 
   // Runs the binary with these arguments (standard input from /dev/null) and waits for it.
-  RunResult Run(const std::vector<std::string>& arguments) const;
+  // `environment` ("NAME=value") adds to or replaces the sandbox's own variables.
+  RunResult Run(const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {}) const;
 
   const std::string& Root() const { return root_; }  // ends in "/"
   std::string In() const { return root_ + "in/"; }
