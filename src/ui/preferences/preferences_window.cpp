@@ -27,20 +27,27 @@ constexpr int kButtonWidth = 80;
 constexpr int kButtonHeight = 25;
 constexpr int kHeaderFontPoints = 10;
 
+std::function<void()> appearanceApplier;
+
 struct Appearance {
   std::string theme;
   int32_t size = 0;
 };
 
-// 2 when only the icon size changed, 1 when the theme changed (whatever the size did); the
-// flag as it was when neither did.
-int32_t AppearanceFlag(const Appearance& before, const Appearance& after, int32_t flag) {
-  if (after.size != before.size) flag = 2;
-  if (after.theme != before.theme) flag = 1;
-  return flag;
+Appearance CurrentAppearance() { return {Settings.uiTheme, Settings.uiSize}; }
+
+void SetAppearanceFlag(const Appearance& before, const Appearance& after) {
+  ConversionJob.appearanceFlag =
+      AppearanceFlag(before.theme, before.size, after.theme, after.size, ConversionJob.appearanceFlag);
 }
 
-Appearance CurrentAppearance() { return {Settings.uiTheme, Settings.uiSize}; }
+void ApplyAppearance() {
+  if (appearanceApplier) {
+    appearanceApplier();
+  } else {
+    ApplyAppearanceChange();
+  }
+}
 
 // On exactly when a colour adjustment has something to do.
 int8_t ColourCorrectionNeeded() {
@@ -57,6 +64,15 @@ wxButton* Button(wxWindow* parent, int id, const char* key, int x) {
 }
 
 }  // namespace
+
+void SetAppearanceApplier(std::function<void()> applier) { appearanceApplier = std::move(applier); }
+
+int32_t AppearanceFlag(const std::string& themeBefore, int32_t sizeBefore, const std::string& themeAfter,
+                       int32_t sizeAfter, int32_t flag) {
+  if (sizeAfter != sizeBefore) flag = 2;
+  if (themeAfter != themeBefore) flag = 1;
+  return flag;
+}
 
 PreferencesWindow::PreferencesWindow(wxWindow* owner)
     : wxDialog(owner, kPreferencesWindow, ToWx(GetText("Preferences", "Title")), wxDefaultPosition, wxDefaultSize,
@@ -132,9 +148,9 @@ void PreferencesWindow::Ok() {
   Settings.language = "en";
   for (const auto& page : pages_) page->Commit();
   Settings.doImageColorCorrection = ColourCorrectionNeeded();
-  ConversionJob.appearanceFlag = AppearanceFlag(before, CurrentAppearance(), ConversionJob.appearanceFlag);
+  SetAppearanceFlag(before, CurrentAppearance());
   SaveConfiguration();
-  ApplyAppearanceChange();
+  ApplyAppearance();
   Finish(wxID_OK);
 }
 
@@ -146,9 +162,9 @@ void PreferencesWindow::Defaults() {
   const Appearance selected = CurrentAppearance();
   Settings = kept;
   ResetSettings(false);
-  ConversionJob.appearanceFlag = AppearanceFlag(selected, CurrentAppearance(), ConversionJob.appearanceFlag);
+  SetAppearanceFlag(selected, CurrentAppearance());
   SaveConfiguration();
-  ApplyAppearanceChange();
+  ApplyAppearance();
   Finish(wxID_OK);
 }
 

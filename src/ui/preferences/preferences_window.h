@@ -8,7 +8,9 @@
 #include <wx/dialog.h>
 #include <wx/treebase.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -20,6 +22,15 @@ class wxStaticText;
 class wxTreeCtrl;
 
 namespace vecrast::prefs {
+
+// What OK and Defaults call once the configuration is saved: ApplyAppearanceChange, unless a
+// test installs its own to see the appearance flag the dialog set (empty restores it).
+void SetAppearanceApplier(std::function<void()> applier);
+
+// The appearance flag after a change from the theme and icon size `before` to `after`: 1 when
+// the theme changed (whatever the size did), else 2 when the size changed, else `flag` as it was.
+int32_t AppearanceFlag(const std::string& themeBefore, int32_t sizeBefore, const std::string& themeAfter,
+                       int32_t sizeAfter, int32_t flag);
 
 class PreferencesWindow : public wxDialog {
  public:
