@@ -11,7 +11,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "app/run_setup.h"
 #include "settings/settings_table.h"
+#include "ui/themes.h"
 #include "ui/wx_text.h"
 
 namespace vecrast::uitest {
@@ -47,6 +49,9 @@ void PreferencesTest::TearDown() {
   if (dialog_ != nullptr) dialog_->Destroy();
   dialog_ = nullptr;
   prefs::SetChoosers({});
+  prefs::SetAppearanceApplier({});
+  ThemeList.clear();
+  SetUpOfferedFormats();  // tests may offer more formats
   MainWindowTest::TearDown();
 }
 
