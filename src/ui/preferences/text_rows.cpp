@@ -26,10 +26,18 @@ class TextRowControl : public RowControl {
   }
 
   void Fill() override {
-    if (setting_ != nullptr) field_->ChangeValue(ToWx(GetSettingText(*setting_)));
+    if (setting_ == nullptr) return;
+    filled_ = GetSettingText(*setting_);
+    field_->ChangeValue(ToWx(filled_));
+    shown_ = field_->GetValue();
   }
+
+  // A field the user left alone stores the text it was filled with: the toolkit's entry holds
+  // at most 65535 characters and would cut a longer one.
   void Commit() override {
-    if (setting_ != nullptr) SetSettingText(*setting_, CleanFieldText(FromWx(field_->GetValue())));
+    if (setting_ == nullptr) return;
+    const wxString value = field_->GetValue();
+    SetSettingText(*setting_, CleanFieldText(value == shown_ ? filled_ : FromWx(value)));
   }
 
  private:
@@ -39,6 +47,8 @@ class TextRowControl : public RowControl {
   }
 
   wxTextCtrl* field_ = nullptr;
+  std::string filled_;
+  wxString shown_;
 };
 
 }  // namespace
