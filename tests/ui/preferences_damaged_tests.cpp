@@ -1,5 +1,6 @@
 // A damaged configuration file fills the dialog without harm and OK stores it back sound; what
 // the user types never makes a file that a later start reads differently.
+#include <algorithm>
 #include <fstream>
 
 #include "preferences_fixture.h"
@@ -68,21 +69,36 @@ const DamagedCase kDamaged[] = {
     {"Advanced", "File Timestamp", "-1", "0"},
 };
 
-class DamagedValues : public PreferencesTest, public ::testing::WithParamInterface<DamagedCase> {};
-
-TEST_P(DamagedValues, FillTheDialogAndAreStoredBackSound) {
-  const DamagedCase c = GetParam();
-  WriteConfiguration(Settings.configurationPath,
-                     "[" + std::string(c.group) + "]\r\n" + c.key + " = " + c.inFile + "\r\n");
-  LoadConfiguration();
-  Open();
-  Dialog().Ok();
-  EXPECT_EQ(Stored(c.group, c.key), c.stored);
-  ExpectStableThroughTheFile();
+// The cases go into a few files, each key at most once per file, grouped by section.
+TEST_F(PreferencesTest, DamagedValuesFillTheDialogAndAreStoredBackSound) {
+  std::vector<std::vector<DamagedCase>> files;
+  for (const DamagedCase& c : kDamaged) {
+    auto file = std::find_if(files.begin(), files.end(), [&c](const std::vector<DamagedCase>& cases) {
+      return std::none_of(cases.begin(), cases.end(), [&c](const DamagedCase& other) {
+        return std::string(other.group) == c.group && std::string(other.key) == c.key;
+      });
+    });
+    if (file == files.end()) file = files.insert(files.end(), std::vector<DamagedCase>{});
+    file->push_back(c);
+  }
+  for (const auto& cases : files) {
+    std::string text;
+    for (const char* group : {"General", "Interface", "Output", "Transform", "Adjustment", "Frame", "Watermark",
+                              "Advanced"}) {
+      text += "[" + std::string(group) + "]\r\n";
+      for (const DamagedCase& c : cases) {
+        if (std::string(c.group) == group) text += std::string(c.key) + " = " + c.inFile + "\r\n";
+      }
+    }
+    ResetSettings(false);
+    WriteConfiguration(Settings.configurationPath, text);
+    LoadConfiguration();
+    Open();
+    Dialog().Ok();
+    for (const DamagedCase& c : cases) EXPECT_EQ(Stored(c.group, c.key), c.stored) << c.key << " = " << c.inFile;
+    ExpectStableThroughTheFile();
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, DamagedValues, ::testing::ValuesIn(kDamaged),
-                         [](const auto& param) { return "Case" + std::to_string(param.index); });
 
 // Longer than a GTK entry holds (65535 characters): the text is kept unless the user edits it.
 TEST_F(PreferencesTest, AVeryLongWatermarkTextSurvivesTheDialog) {

@@ -51,62 +51,54 @@ TEST_F(PreferencesTest, OkWithoutChangesWritesTheSameFile) {
 
 enum class CloseWay { CancelButton, EscapeKey, CloseBox };
 
-class ClosingWithoutOk : public PreferencesTest, public ::testing::WithParamInterface<CloseWay> {};
-
-TEST_P(ClosingWithoutOk, ChangesNothingButTheListsTheChoosersExtended) {
-  SaveConfiguration();
-  const std::string file = ConfigurationBytes();
-  auto expected = AllSettings();
-  Open();
-  Select("General", "Update Range", 0);
-  SetCheck("Transform", "Do Image Rotation", true);
-  Slide("Adjustment", "Image Contrast", 10);
-  TypeInSpin("Output", "JPG Quality", "12");
-  Type("Advanced", "Filename Mask", "x");
-  Select("Frame", "Do Frame", 1);
-  colourAnswers.push_back("010203");
-  Press("Frame", "Solid Top Color");
-  fontAnswers.push_back(prefs::FontChoice{"Carlito", 30, false, false, false, false});
-  Press("Watermark", "Font");
-  colourAnswers.push_back("0A0B0C");
-  Press("Watermark", "Font Color");
-  expected["Watermark/Fonts"] = "Arial,Tahoma,Verdana,Carlito";
-  expected["Watermark/Font Colors"] = Settings.fontColors;
-  EXPECT_EQ(Settings.fontColors, "000000,FFFFFF,FF0000,FF8000,FFFF00,008000,00FFFF,0000FF,8000FF,0A0B0C");
-
-  switch (GetParam()) {
-    case CloseWay::CancelButton: {
-      wxCommandEvent press(wxEVT_BUTTON, wxID_CANCEL);
-      press.SetEventObject(Dialog().FindWindow(wxID_CANCEL));
-      Dialog().FindWindow(wxID_CANCEL)->GetEventHandler()->ProcessEvent(press);
-      break;
+TEST_F(PreferencesTest, CancelEscapeAndTheCloseBoxChangeNothingButTheListsTheChoosersExtended) {
+  for (CloseWay way : {CloseWay::CancelButton, CloseWay::EscapeKey, CloseWay::CloseBox}) {
+    SCOPED_TRACE(static_cast<int>(way));
+    ResetSettings(false);
+    Settings.updateRange = 5;
+    SaveConfiguration();
+    const std::string file = ConfigurationBytes();
+    auto expected = AllSettings();
+    Open();
+    Select("General", "Update Range", 0);
+    SetCheck("Transform", "Do Image Rotation", true);
+    Slide("Adjustment", "Image Contrast", 10);
+    TypeInSpin("Output", "JPG Quality", "12");
+    Type("Advanced", "Filename Mask", "x");
+    Select("Frame", "Do Frame", 1);
+    colourAnswers.push_back("010203");
+    Press("Frame", "Solid Top Color");
+    fontAnswers.push_back(prefs::FontChoice{"Carlito", 30, false, false, false, false});
+    Press("Watermark", "Font");
+    colourAnswers.push_back("0A0B0C");
+    Press("Watermark", "Font Color");
+    expected["Watermark/Fonts"] = "Arial,Tahoma,Verdana,Carlito";
+    expected["Watermark/Font Colors"] = Settings.fontColors;
+    EXPECT_EQ(Settings.fontColors, "000000,FFFFFF,FF0000,FF8000,FFFF00,008000,00FFFF,0000FF,8000FF,0A0B0C");
+  
+    switch (way) {
+      case CloseWay::CancelButton: {
+        wxCommandEvent press(wxEVT_BUTTON, wxID_CANCEL);
+        press.SetEventObject(Dialog().FindWindow(wxID_CANCEL));
+        Dialog().FindWindow(wxID_CANCEL)->GetEventHandler()->ProcessEvent(press);
+        break;
+      }
+      case CloseWay::EscapeKey: {
+        wxKeyEvent key(wxEVT_CHAR_HOOK);
+        key.m_keyCode = WXK_ESCAPE;
+        key.SetEventObject(&Dialog());
+        Dialog().GetEventHandler()->ProcessEvent(key);
+        break;
+      }
+      case CloseWay::CloseBox: Dialog().Close(); break;
     }
-    case CloseWay::EscapeKey: {
-      wxKeyEvent key(wxEVT_CHAR_HOOK);
-      key.m_keyCode = WXK_ESCAPE;
-      key.SetEventObject(&Dialog());
-      Dialog().GetEventHandler()->ProcessEvent(key);
-      break;
-    }
-    case CloseWay::CloseBox: Dialog().Close(); break;
+    Flush();
+    EXPECT_FALSE(Dialog().IsShown());
+    EXPECT_EQ(Dialog().GetReturnCode(), wxID_CANCEL);
+    EXPECT_EQ(AllSettings(), expected);
+    EXPECT_EQ(ConfigurationBytes(), file);
   }
-  Flush();
-  EXPECT_FALSE(Dialog().IsShown());
-  EXPECT_EQ(Dialog().GetReturnCode(), wxID_CANCEL);
-  EXPECT_EQ(AllSettings(), expected);
-  EXPECT_EQ(ConfigurationBytes(), file);
 }
-
-INSTANTIATE_TEST_SUITE_P(Ways, ClosingWithoutOk,
-                         ::testing::Values(CloseWay::CancelButton, CloseWay::EscapeKey, CloseWay::CloseBox),
-                         [](const auto& param) {
-                           switch (param.param) {
-                             case CloseWay::CancelButton: return std::string("CancelButton");
-                             case CloseWay::EscapeKey: return std::string("EscapeKey");
-                             case CloseWay::CloseBox: return std::string("CloseBox");
-                           }
-                           return std::string();
-                         });
 
 TEST_F(PreferencesTest, DefaultsAnsweredNoChangesNothing) {
   Settings.jpgQuality = 60;
@@ -156,37 +148,28 @@ struct FlagCase {
   int32_t expected;
 };
 
-class AppearanceFlags : public PreferencesTest, public ::testing::WithParamInterface<FlagCase> {};
-
-TEST_P(AppearanceFlags, TellWhatChanged) {
+TEST_F(PreferencesTest, TheAppearanceFlagTellsWhatChanged) {
+  const FlagCase cases[] = {{true, false, 2}, {true, true, 1}, {false, true, 1}, {false, false, 0}};
   ThemeList = {{"alpha", "Alpha"}, {"handdrawn", "Hand-drawn"}};
-  Open();
-  if (GetParam().changeSize) Select("Interface", "UI Size", 0);
-  if (GetParam().changeTheme) {
+  for (const FlagCase& c : cases) {
+    ResetSettings(false);
+    ConversionJob.appearanceFlag = 0;
+    Open();
+    if (c.changeSize) Select("Interface", "UI Size", 0);
     // The item whose key is not the current theme.
-    Select("Interface", "UI Theme", ThemeKeyAt(0) == Settings.uiTheme ? 1 : 0);
+    if (c.changeTheme) Select("Interface", "UI Theme", ThemeKeyAt(0) == Settings.uiTheme ? 1 : 0);
+    int32_t flagSeen = -1;
+    prefs::SetAppearanceApplier([&] { flagSeen = ConversionJob.appearanceFlag; });
+    Dialog().Ok();
+    EXPECT_EQ(flagSeen, c.expected) << "size " << c.changeSize << " theme " << c.changeTheme;
   }
-  int32_t flagSeen = -1;
-  prefs::SetAppearanceApplier([&] { flagSeen = ConversionJob.appearanceFlag; });
-  Dialog().Ok();
-  EXPECT_EQ(flagSeen, GetParam().expected);
-}
 
-INSTANTIATE_TEST_SUITE_P(Changes, AppearanceFlags,
-                         ::testing::Values(FlagCase{true, false, 2}, FlagCase{true, true, 1}, FlagCase{false, true, 1},
-                                           FlagCase{false, false, 0}),
-                         [](const auto& param) {
-                           return std::string(param.param.changeSize ? "Size" : "NoSize") +
-                                  (param.param.changeTheme ? "Theme" : "NoTheme");
-                         });
-
-TEST(AppearanceFlag, KeepsItsValueWhenNothingChanged) {
   EXPECT_EQ(prefs::AppearanceFlag("a", 2, "a", 2, 2), 2);
   EXPECT_EQ(prefs::AppearanceFlag("a", 2, "b", 2, 2), 1);
   EXPECT_EQ(prefs::AppearanceFlag("a", 2, "a", 0, 1), 2);
 }
 
-TEST_F(PreferencesTest, WithoutThemesTheListHoldsNoneAndKeepsTheTheme) {
+TEST_F(PreferencesTest, OkStoresTheLanguageKeepsAThemeWithoutThemesAndDerivesColourCorrection) {
   Settings.uiTheme = "handdrawn";
   Open();
   auto* themes = Control<wxChoice>("Interface", "UI Theme");
@@ -195,9 +178,8 @@ TEST_F(PreferencesTest, WithoutThemesTheListHoldsNoneAndKeepsTheTheme) {
   EXPECT_EQ(FromWx(themes->GetString(0)), "None");
   Dialog().Ok();
   EXPECT_EQ(Settings.uiTheme, "handdrawn");
-}
 
-TEST_F(PreferencesTest, OkStoresTheLanguageAndDerivesColourCorrection) {
+  ResetSettings(false);
   Settings.language = "de";
   Settings.doImageColorCorrection = 1;
   Settings.doImageGreyscale = 1;

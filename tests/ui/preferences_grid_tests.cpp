@@ -11,71 +11,58 @@ namespace {
 
 using namespace prefs;
 
-TEST(PreferencesGrid, RowsAreThirtyApartAtTheOriginalHeights) {
-  const std::vector<GridRowHeight> rows = {{21, 21}, {20, 20}, {22, 22}};
-  EXPECT_EQ(GridRowTops(rows), (std::vector<int>{10, 40, 70, 100}));
-}
-
-TEST(PreferencesGrid, ATallerRowPushesTheRowsBelowByWhatItGrew) {
-  const std::vector<GridRowHeight> rows = {{21, 34}, {20, 20}, {20, 27}};
-  EXPECT_EQ(GridRowTops(rows), (std::vector<int>{10, 53, 83, 120}));
-  EXPECT_EQ(GridRowTops({}), (std::vector<int>{10}));
-}
-
 struct SideCase {
   int mainWidth, sideX, sideWidth, needed;
   SideBySide expected;
 };
 
-class SidePieces : public ::testing::TestWithParam<SideCase> {};
+// Rows 30 apart at the original heights, pushed down by what a row grew; the piece beside a
+// control keeps the right edge and the gap.
+TEST(PreferencesGrid, PlacesRowsAndThePiecesBesideControls) {
+  const std::vector<GridRowHeight> original = {{21, 21}, {20, 20}, {22, 22}};
+  EXPECT_EQ(GridRowTops(original), (std::vector<int>{10, 40, 70, 100}));
+  const std::vector<GridRowHeight> taller = {{21, 34}, {20, 20}, {20, 27}};
+  EXPECT_EQ(GridRowTops(taller), (std::vector<int>{10, 53, 83, 120}));
+  EXPECT_EQ(GridRowTops({}), (std::vector<int>{10}));
 
-TEST_P(SidePieces, KeepTheRightEdgeAndTheGap) {
-  const SideCase c = GetParam();
-  const SideBySide fitted = FitSideBySide(c.mainWidth, c.sideX, c.sideWidth, c.needed);
-  EXPECT_EQ(fitted.mainWidth, c.expected.mainWidth);
-  EXPECT_EQ(fitted.sideX, c.expected.sideX);
-  EXPECT_EQ(fitted.sideWidth, c.expected.sideWidth);
-  EXPECT_EQ(fitted.sideX + fitted.sideWidth, c.sideX + c.sideWidth);
-  EXPECT_LE(kControlX + fitted.mainWidth, fitted.sideX);
+  const SideCase cases[] = {
+      {kTrackWidth, kSideX, kSideWidth, 50, {170, 340, 70}},          // fits: nothing moves
+      {kTrackWidth, kSideX, kSideWidth, 120, {120, 290, 120}},        // a wider spin
+      {kNumericWidth, kSideX, kSideWidth, 100, {130, 310, 100}},      // a 10-pixel gap kept
+      {kNarrowWidth, kDotsButtonX, kDotsButtonSide, 34, {202, 377, 34}},
+  };
+  for (const SideCase& c : cases) {
+    const SideBySide fitted = FitSideBySide(c.mainWidth, c.sideX, c.sideWidth, c.needed);
+    EXPECT_EQ(fitted.mainWidth, c.expected.mainWidth) << c.needed;
+    EXPECT_EQ(fitted.sideX, c.expected.sideX) << c.needed;
+    EXPECT_EQ(fitted.sideWidth, c.expected.sideWidth) << c.needed;
+    EXPECT_EQ(fitted.sideX + fitted.sideWidth, c.sideX + c.sideWidth) << c.needed;
+    EXPECT_LE(kControlX + fitted.mainWidth, fitted.sideX) << c.needed;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Fits, SidePieces,
-    ::testing::Values(SideCase{kTrackWidth, kSideX, kSideWidth, 50, {170, 340, 70}},       // fits: nothing moves
-                      SideCase{kTrackWidth, kSideX, kSideWidth, 120, {120, 290, 120}},     // a wider spin
-                      SideCase{kNumericWidth, kSideX, kSideWidth, 100, {130, 310, 100}},   // a 10-pixel gap kept
-                      SideCase{kNarrowWidth, kDotsButtonX, kDotsButtonSide, 34, {202, 377, 34}}));
 
 struct ColourTextCase {
   const char* text;
   const char* value;
 };
 
-class ColourTexts : public ::testing::TestWithParam<ColourTextCase> {};
+// Colour fields read pair by pair; colour items are named or numbered; list settings split at
+// commas without empty entries; cleaning drops breaks, then the blanks at the ends.
+TEST(PreferencesTexts, ColoursListsAndCleaning) {
+  const ColourTextCase cases[] = {{"ff8000", "FF8000"}, {"FFF", "000000"}, {"8G00zz", "080000"}, {"G80000", "000000"},
+                                  {"", "000000"},       {"1234567", "000000"}, {"aBcDeF", "ABCDEF"}};
+  for (const ColourTextCase& c : cases) EXPECT_EQ(ColourFieldValue(c.text), c.value) << c.text;
 
-TEST_P(ColourTexts, ReadSixCharactersPairByPair) { EXPECT_EQ(ColourFieldValue(GetParam().text), GetParam().value); }
-
-INSTANTIATE_TEST_SUITE_P(Texts, ColourTexts,
-                         ::testing::Values(ColourTextCase{"ff8000", "FF8000"}, ColourTextCase{"FFF", "000000"},
-                                           ColourTextCase{"8G00zz", "080000"}, ColourTextCase{"G80000", "000000"},
-                                           ColourTextCase{"", "000000"}, ColourTextCase{"1234567", "000000"},
-                                           ColourTextCase{"aBcDeF", "ABCDEF"}));
-
-TEST(PreferencesTexts, ColourItemsAreNamedOrNumbered) {
   LoadTextTable();
   EXPECT_EQ(ColourItemLabel("ff8000"), "Orange");
   EXPECT_EQ(ColourItemLabel("C0C0C0"), "Silver");
   EXPECT_EQ(ColourItemLabel("abc123"), "Color #ABC123");
-}
 
-TEST(PreferencesTexts, ListSettingsSplitAtCommasWithoutEmptyEntries) {
   EXPECT_EQ(SplitListSetting(" Arial ,Tahoma,, Verdana,"), (std::vector<std::string>{"Arial", "Tahoma", "Verdana"}));
   EXPECT_TRUE(SplitListSetting("").empty());
   EXPECT_EQ(AppendListEntry("", "Arial"), "Arial");
   EXPECT_EQ(AppendListEntry("Arial", "Tahoma"), "Arial,Tahoma");
-}
 
-TEST(PreferencesTexts, CleaningDropsBreaksThenTheBlanksAtTheEnds) {
   EXPECT_EQ(CleanFieldText(" a\tb \r\n"), "ab");
   EXPECT_EQ(CleanFieldText("x \t"), "x");
   EXPECT_EQ(CleanFieldText(" \t "), "");

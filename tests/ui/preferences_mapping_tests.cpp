@@ -4,6 +4,8 @@
 #include <wx/choice.h>
 #include <wx/textctrl.h>
 
+#include <map>
+
 #include "preferences_fixture.h"
 #include "ui/wx_text.h"
 
@@ -19,33 +21,33 @@ struct SpinCase {
   const char* stored;
 };
 
-class TypedSpinValues : public PreferencesTest, public ::testing::WithParamInterface<SpinCase> {};
-
-TEST_P(TypedSpinValues, AreClampedIntoTheRangeAndMoveTheTrackBar) {
-  const SpinCase c = GetParam();
+// The cases typed one after the other into one dialog; OK stores each row's last value.
+TEST_F(PreferencesTest, TypedSpinValuesAreClampedIntoTheRangeAndMoveTheTrackBar) {
+  const SpinCase cases[] = {
+      {"Output", "JPG Quality", "250", "100", 100, "100"},
+      {"Output", "JPG Quality", "0", "1", 1, "1"},
+      {"Output", "JPG Quality", "42", "42", 42, "42"},
+      {"Adjustment", "Image Brightness", "-30", "-30", 70, "-30"},
+      {"Adjustment", "Image Contrast", "-250", "-100", 0, "-100"},
+      {"Adjustment", "Image Gamma", "20", "9.99", 999, "9.990000"},
+      {"Adjustment", "Image Gamma", "0", "0.01", 1, "0.010000"},
+      {"Adjustment", "Image Gamma", "2.5", "2.50", 250, "2.500000"},
+      {"Watermark", "Text Rotation", "400", "360", 360, "360"},
+      {"Advanced", "Out Folders Number", "75", "50", 50, "50"},
+  };
   Open();
-  TypeInSpin(c.group, c.key, c.typed);
-  EXPECT_EQ(SpinText(c.group, c.key), c.spin);
-  EXPECT_EQ(SliderPosition(c.group, c.key), c.slider);
+  std::map<std::pair<std::string, std::string>, std::string> stored;
+  for (const SpinCase& c : cases) {
+    TypeInSpin(c.group, c.key, c.typed);
+    EXPECT_EQ(SpinText(c.group, c.key), c.spin) << c.key << " typed " << c.typed;
+    EXPECT_EQ(SliderPosition(c.group, c.key), c.slider) << c.key << " typed " << c.typed;
+    stored[{c.group, c.key}] = c.stored;
+  }
   Dialog().Ok();
-  EXPECT_EQ(Stored(c.group, c.key), c.stored);
+  for (const auto& [setting, value] : stored) EXPECT_EQ(Stored(setting.first, setting.second), value) << setting.second;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Spins, TypedSpinValues,
-    ::testing::Values(SpinCase{"Output", "JPG Quality", "250", "100", 100, "100"},
-                      SpinCase{"Output", "JPG Quality", "0", "1", 1, "1"},
-                      SpinCase{"Output", "JPG Quality", "42", "42", 42, "42"},
-                      SpinCase{"Adjustment", "Image Brightness", "-30", "-30", 70, "-30"},
-                      SpinCase{"Adjustment", "Image Contrast", "-250", "-100", 0, "-100"},
-                      SpinCase{"Adjustment", "Image Gamma", "2.5", "2.50", 250, "2.500000"},
-                      SpinCase{"Adjustment", "Image Gamma", "20", "9.99", 999, "9.990000"},
-                      SpinCase{"Adjustment", "Image Gamma", "0", "0.01", 1, "0.010000"},
-                      SpinCase{"Watermark", "Text Rotation", "400", "360", 360, "360"},
-                      SpinCase{"Advanced", "Out Folders Number", "75", "50", 50, "50"}),
-    [](const auto& param) { return "Case" + std::to_string(param.index); });
-
-TEST_F(PreferencesTest, MovingATrackBarSetsItsSpinWithTheOffsetOrScale) {
+TEST_F(PreferencesTest, TrackBarsAndSpinsShowTheValueWithItsOffsetOrScale) {
   Open();
   Slide("Adjustment", "Image Brightness", 0);
   EXPECT_EQ(SpinText("Adjustment", "Image Brightness"), "-100");
@@ -55,9 +57,7 @@ TEST_F(PreferencesTest, MovingATrackBarSetsItsSpinWithTheOffsetOrScale) {
   EXPECT_EQ(Settings.imageBrightness, -100);
   EXPECT_DOUBLE_EQ(Settings.imageGamma, 1.25);
   EXPECT_EQ(Settings.doImageColorCorrection, 1);
-}
-
-TEST_F(PreferencesTest, TheGammaIsShownWithTwoDecimalsAndItsHundredthsOnTheTrackBar) {
+  ResetSettings(false);
   Settings.imageGamma = 1.5;
   Open();
   EXPECT_EQ(SpinText("Adjustment", "Image Gamma"), "1.50");
@@ -69,23 +69,28 @@ struct ColourCase {
   const char* stored;
 };
 
-class ColourFields : public PreferencesTest, public ::testing::WithParamInterface<ColourCase> {};
-
-TEST_P(ColourFields, ShowTheLoadedTextAndStoreSixUpperCaseDigits) {
-  Settings.solidLeftColor = GetParam().loaded;
+TEST_F(PreferencesTest, ColourFieldsShowTheLoadedTextAndStoreSixUpperCaseDigits) {
+  struct Field {
+    const char* group;
+    const char* key;
+    std::string SettingsRecord::*field;
+    ColourCase colour;
+  };
+  const Field fields[] = {
+      {"Frame", "Solid Left Color", &SettingsRecord::solidLeftColor, {"ff8000", "FF8000"}},
+      {"Frame", "Solid Right Color", &SettingsRecord::solidRightColor, {"FFF", "000000"}},
+      {"Frame", "Solid Top Color", &SettingsRecord::solidTopColor, {"8G00zz", "080000"}},
+      {"Frame", "Solid Bottom Color", &SettingsRecord::solidBottomColor, {"", "000000"}},
+      {"Transform", "Image Rotation Back Color", &SettingsRecord::imageRotationBackColor, {"FF80001", "000000"}},
+  };
+  for (const Field& f : fields) Settings.*(f.field) = f.colour.loaded;
   Open();
-  EXPECT_EQ(FromWx(Control<wxTextCtrl>("Frame", "Solid Left Color", 2)->GetValue()), GetParam().loaded);
+  for (const Field& f : fields) {
+    EXPECT_EQ(FromWx(Control<wxTextCtrl>(f.group, f.key, 2)->GetValue()), f.colour.loaded) << f.key;
+  }
   Dialog().Ok();
-  EXPECT_EQ(Settings.solidLeftColor, GetParam().stored);
-}
-
-INSTANTIATE_TEST_SUITE_P(Colours, ColourFields,
-                         ::testing::Values(ColourCase{"ff8000", "FF8000"}, ColourCase{"FFF", "000000"},
-                                           ColourCase{"8G00zz", "080000"}, ColourCase{"", "000000"},
-                                           ColourCase{"FF80001", "000000"}),
-                         [](const auto& param) { return "Case" + std::to_string(param.index); });
-
-TEST_F(PreferencesTest, ACancelledColourChooserChangesNothing) {
+  for (const Field& f : fields) EXPECT_EQ(Settings.*(f.field), f.colour.stored) << f.key;
+  ResetSettings(false);
   Open();
   colourAnswers.push_back(std::nullopt);
   Press("Transform", "Image Rotation Back Color");
@@ -98,19 +103,18 @@ struct NumberCase {
   const char* stored;
 };
 
-class NumericFields : public PreferencesTest, public ::testing::WithParamInterface<NumberCase> {};
-
-TEST_P(NumericFields, StoreTheirLeadingDigits) {
+TEST_F(PreferencesTest, NumericFieldsStoreTheirLeadingDigits) {
+  const std::pair<const char*, NumberCase> fields[] = {
+      {"Solid Left", {"abc", "0"}},   {"Solid Right", {"", "0"}},
+      {"Solid Top", {"12abc", "12"}}, {"Solid Bottom", {"0042", "42"}},
+  };
   Open();
-  Type("Frame", "Solid Left", GetParam().typed);
+  for (const auto& [key, number] : fields) Type("Frame", key, number.typed);
+  Type("Watermark", "Font Size", "9999999999");
   Dialog().Ok();
-  EXPECT_EQ(Stored("Frame", "Solid Left"), GetParam().stored);
+  for (const auto& [key, number] : fields) EXPECT_EQ(Stored("Frame", key), number.stored) << key;
+  EXPECT_EQ(Settings.fontSize, 2147483647);
 }
-
-INSTANTIATE_TEST_SUITE_P(Numbers, NumericFields,
-                         ::testing::Values(NumberCase{"abc", "0"}, NumberCase{"", "0"}, NumberCase{"12abc", "12"},
-                                           NumberCase{"0042", "42"}, NumberCase{"9999999999", "2147483647"}),
-                         [](const auto& param) { return "Case" + std::to_string(param.index); });
 
 struct CleaningCase {
   const char* key;
@@ -118,23 +122,21 @@ struct CleaningCase {
   const char* stored;
 };
 
-class TextCleaning : public PreferencesTest, public ::testing::WithParamInterface<CleaningCase> {};
-
-TEST_P(TextCleaning, DropsBreaksAndTabsAndTheBlanksAtTheEnds) {
-  const CleaningCase c = GetParam();
-  Open();
-  Type(std::string(c.key) == "Filename Mask" ? "Advanced" : "Watermark", c.key, c.typed);
-  Dialog().Ok();
-  EXPECT_EQ(Stored(std::string(c.key) == "Filename Mask" ? "Advanced" : "Watermark", c.key), c.stored);
+TEST_F(PreferencesTest, TextFieldsDropBreaksAndTabsAndTheBlanksAtTheEnds) {
+  const CleaningCase rounds[][3] = {
+      {{"Filename Mask", "%file\tname%.%ext% ", "%filename%.%ext%"},
+       {"Text", "\tPage %n%\r\n of the set ", "Page %n% of the set"},
+       {"Image", " /pictures/my stamp.png\n", "/pictures/my stamp.png"}},
+      {{"Filename Mask", "  a b\r\nc \t", "a bc"}, {"Text", "x", "x"}, {"Image", "", ""}},
+  };
+  const auto group = [](const char* key) { return std::string(key) == "Filename Mask" ? "Advanced" : "Watermark"; };
+  for (const auto& round : rounds) {
+    Open();
+    for (const CleaningCase& c : round) Type(group(c.key), c.key, c.typed);
+    Dialog().Ok();
+    for (const CleaningCase& c : round) EXPECT_EQ(Stored(group(c.key), c.key), c.stored) << c.key;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, TextCleaning,
-    ::testing::Values(CleaningCase{"Filename Mask", "%file\tname%.%ext% ", "%filename%.%ext%"},
-                      CleaningCase{"Filename Mask", "  a b\r\nc \t", "a bc"},
-                      CleaningCase{"Text", "\tPage %n%\r\n of the set ", "Page %n% of the set"},
-                      CleaningCase{"Image", " /pictures/my stamp.png\n", "/pictures/my stamp.png"}),
-    [](const auto& param) { return "Case" + std::to_string(param.index); });
 
 TEST_F(PreferencesTest, TheDepthListOffersAutoAndTheFormatsDepths) {
   Settings.jpgBpp = 8;
@@ -151,7 +153,9 @@ TEST_F(PreferencesTest, TheDepthListOffersAutoAndTheFormatsDepths) {
   EXPECT_EQ(Settings.jpgBpp, 0);
 }
 
-TEST_F(PreferencesTest, AFontPickedTwiceJoinsTheListOnceAndSetsSizeAndStyle) {
+// A font picked twice joins the list once and sets size and style (not an underlined one);
+// an empty list starts with the font, and a font missing from the list is kept.
+TEST_F(PreferencesTest, TheFontListGrowsByPickedFontsAndKeepsTheFont) {
   Open();
   fontAnswers.push_back(prefs::FontChoice{"DejaVu Sans", 18, false, true, false, false});
   Press("Watermark", "Font");
@@ -163,9 +167,7 @@ TEST_F(PreferencesTest, AFontPickedTwiceJoinsTheListOnceAndSetsSizeAndStyle) {
   EXPECT_EQ(Settings.font, "DejaVu Sans");
   EXPECT_EQ(Settings.fontSize, 22);
   EXPECT_EQ(Settings.fontStyle, 3);
-}
-
-TEST_F(PreferencesTest, AnUnderlinedFontLeavesTheStyleList) {
+  ResetSettings(false);
   Settings.fontStyle = 2;
   Open();
   fontAnswers.push_back(prefs::FontChoice{"Tahoma", 9, true, false, true, false});
@@ -174,9 +176,7 @@ TEST_F(PreferencesTest, AnUnderlinedFontLeavesTheStyleList) {
   EXPECT_EQ(Settings.font, "Tahoma");
   EXPECT_EQ(Settings.fontStyle, 2);
   EXPECT_EQ(Settings.fonts, "Arial,Tahoma,Verdana");
-}
-
-TEST_F(PreferencesTest, AnEmptyFontListStartsWithTheFontAndAnUnlistedFontIsKept) {
+  ResetSettings(false);
   Settings.fonts = "";
   Settings.font = "Liberation Serif";
   Open();
@@ -192,7 +192,9 @@ TEST_F(PreferencesTest, AnEmptyFontListStartsWithTheFontAndAnUnlistedFontIsKept)
   EXPECT_EQ(Settings.fonts, "Arial, Tahoma");
 }
 
-TEST_F(PreferencesTest, ColourListsNameTheKnownColoursAndStoreTheSelectedOne) {
+// Known colours are named; a colour missing from the list is stored as the first; a colour
+// picked twice joins the list once, and stays there after Cancel.
+TEST_F(PreferencesTest, ColourListsNameTheirColoursAndGrowByPickedOnes) {
   Settings.fontColors = "ff8000, 123456,,000000";
   Settings.fontColor = "000000";
   Open();
@@ -206,16 +208,12 @@ TEST_F(PreferencesTest, ColourListsNameTheKnownColoursAndStoreTheSelectedOne) {
   Select("Watermark", "Font Color", 0);
   Dialog().Ok();
   EXPECT_EQ(Settings.fontColor, "FF8000");
-}
-
-TEST_F(PreferencesTest, AColourMissingFromTheListIsStoredAsTheFirstColour) {
+  ResetSettings(false);
   Settings.backColor = "ABCDEF";
   Open();
   Dialog().Ok();
   EXPECT_EQ(Settings.backColor, "000000");
-}
-
-TEST_F(PreferencesTest, AColourPickedTwiceJoinsTheListOnceAndStaysAfterCancel) {
+  ResetSettings(false);
   Open();
   colourAnswers.push_back("a0b0c0");
   Press("Watermark", "Back Color");

@@ -17,19 +17,31 @@ struct RuleCase {
   std::vector<const char*> shown;    // containers shown exactly when on
 };
 
-class Rules : public PreferencesTest, public ::testing::WithParamInterface<RuleCase> {
+const RuleCase kRules[] = {
+    {"Transform", "Do Image Rotation", 1, 0, {"Image Rotation Type", "Image Rotation", "Image Rotation Back Color"}, {}},
+    {"Transform", "Do Image Resize", 1, 0,
+     {"Image Width", "Image Height", "Keep Aspect Ratio", "Image Resize Type", "Image Resize Algorithm"}, {}},
+    {"Adjustment", "Do Image Threshold", 1, 0, {"Image Threshold"}, {}},
+    {"Advanced", "File Timestamp", 2, 0, {"Custom Timestamp"}, {}},
+    {"Advanced", "File Timestamp", 2, 1, {"Custom Timestamp"}, {}},
+    {"Frame", "Do Frame", 1, 0, {}, {"solid"}},
+    {"Watermark", "Do Watermark", 1, 0, {}, {"text"}},
+    {"Watermark", "Do Watermark", 1, 2, {}, {"text"}},
+    {"Watermark", "Do Watermark", 2, 0, {}, {"image"}},
+    {"Watermark", "Do Watermark", 2, 1, {}, {"image"}},
+};
+
+class Rules : public PreferencesTest {
  protected:
   // Sets the controller through its control: a check box or a list position.
-  void SetController(int value) {
-    const RuleCase& c = GetParam();
+  void SetController(const RuleCase& c, int value) {
     if (dynamic_cast<wxCheckBox*>(Row(c.group, c.controller)->PieceAt(1)) != nullptr) {
       SetCheck(c.group, c.controller, value != 0);
     } else {
       Select(c.group, c.controller, value);
     }
   }
-  void ExpectState(bool on, const char* when) {
-    const RuleCase& c = GetParam();
+  void ExpectState(const RuleCase& c, bool on, const std::string& when) {
     for (const char* key : c.enabled) {
       prefs::RowControl* row = Row(c.group, key);
       if (row == nullptr) continue;
@@ -39,67 +51,53 @@ class Rules : public PreferencesTest, public ::testing::WithParamInterface<RuleC
       }
     }
     for (const char* name : c.shown) {
-      wxScrolledWindow* container = Dialog().Page(PageIndex()).FindContainer(name);
+      wxScrolledWindow* container = Dialog().Page(PageIndex(c.group)).FindContainer(name);
       ASSERT_NE(container, nullptr) << name;
       EXPECT_EQ(container->IsShown(), on) << name << " " << when;
     }
   }
-  size_t PageIndex() {
+  size_t PageIndex(std::string_view group) {
     for (size_t page = 0; page < Dialog().PageCount(); ++page) {
-      if (Dialog().Page(page).Table().category == GetParam().group) return page;
+      if (Dialog().Page(page).Table().category == group) return page;
     }
     return 0;
   }
+  // Opens with every controller at the value `pick` gives its first case, then checks each
+  // case whose on or off value that is.
+  void CheckAtOpening(int RuleCase::*pick, const char* when) {
+    for (const RuleCase& c : kRules) SetSettingInteger(*FindSetting(c.group, c.controller), 99);
+    for (const RuleCase& c : kRules) {
+      const SettingDescriptor& controller = *FindSetting(c.group, c.controller);
+      if (GetSettingInteger(controller) == 99) SetSettingInteger(controller, c.*pick);
+    }
+    Open();
+    for (const RuleCase& c : kRules) {
+      const int64_t value = GetSettingInteger(*FindSetting(c.group, c.controller));
+      if (value == c.on) ExpectState(c, true, std::string(c.controller) + " on " + when);
+      if (value == c.off) ExpectState(c, false, std::string(c.controller) + " off " + when);
+    }
+  }
 };
 
-TEST_P(Rules, HoldAsTheDialogOpensAndFollowTheirControl) {
-  const RuleCase& c = GetParam();
-  SetSettingInteger(*FindSetting(c.group, c.controller), c.on);
-  Open();
-  ExpectState(true, "on at opening");
-  SetController(c.off);
-  ExpectState(false, "after turning off");
-  SetController(c.on);
-  ExpectState(true, "after turning on");
-
-  SetSettingInteger(*FindSetting(c.group, c.controller), c.off);
-  Open();
-  ExpectState(false, "off at opening");
+TEST_F(Rules, HoldAsTheDialogOpensAndFollowTheirControl) {
+  CheckAtOpening(&RuleCase::on, "at opening");
+  CheckAtOpening(&RuleCase::off, "at opening");
+  for (const RuleCase& c : kRules) {
+    const std::string name = std::string(c.controller) + " " + std::to_string(c.on) + "/" + std::to_string(c.off);
+    SetController(c, c.on);
+    ExpectState(c, true, name + " turned on");
+    SetController(c, c.off);
+    ExpectState(c, false, name + " turned off");
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Each, Rules,
-    ::testing::Values(
-        RuleCase{"Transform", "Do Image Rotation", 1, 0,
-                 {"Image Rotation Type", "Image Rotation", "Image Rotation Back Color"}, {}},
-        RuleCase{"Transform", "Do Image Resize", 1, 0,
-                 {"Image Width", "Image Height", "Keep Aspect Ratio", "Image Resize Type", "Image Resize Algorithm"},
-                 {}},
-        RuleCase{"Adjustment", "Do Image Threshold", 1, 0, {"Image Threshold"}, {}},
-        RuleCase{"Advanced", "File Timestamp", 2, 0, {"Custom Timestamp"}, {}},
-        RuleCase{"Advanced", "File Timestamp", 2, 1, {"Custom Timestamp"}, {}},
-        RuleCase{"Frame", "Do Frame", 1, 0, {}, {"solid"}},
-        RuleCase{"Watermark", "Do Watermark", 1, 0, {}, {"text"}},
-        RuleCase{"Watermark", "Do Watermark", 1, 2, {}, {"text"}},
-        RuleCase{"Watermark", "Do Watermark", 2, 0, {}, {"image"}},
-        RuleCase{"Watermark", "Do Watermark", 2, 1, {}, {"image"}}),
-    [](const auto& param) {
-      std::string name = std::string(param.param.controller) + "_" + std::to_string(param.param.on) + "_" +
-                         std::to_string(param.param.off);
-      for (char& c : name) {
-        if (c == ' ') c = '_';
-      }
-      return name;
-    });
-
-TEST_F(PreferencesTest, TheFlipRowsStayEnabledWithoutResize) {
+TEST_F(PreferencesTest, DisabledRowsAreStillStoredAndTheFlipsStayEnabled) {
   Settings.doImageResize = 0;
   Open();
   EXPECT_TRUE(Row("Transform", "Do Image Flip Horizontal")->IsEnabled());
   EXPECT_TRUE(Row("Transform", "Do Image Flip Vertical")->IsEnabled());
-}
 
-TEST_F(PreferencesTest, DisabledRowsAreStillStored) {
+  ResetSettings(false);
   Settings.doImageRotation = 0;
   Settings.imageRotation = 45;
   Settings.imageRotationBackColor = "ff0000";
@@ -128,36 +126,30 @@ TEST_F(PreferencesTest, TheScaleRowsAndKeepSubfoldersAreNeverShownYetStored) {
   EXPECT_EQ(Settings.keepSubfolders, 0);
 }
 
-struct RawCase {
-  int loadAs;
-  bool sizes;  // "Header Size", "Image Width", "Image Height"
-  bool toneMapping;
-};
-
-class RawInputRows : public PreferencesTest, public ::testing::WithParamInterface<RawCase> {};
-
-TEST_P(RawInputRows, FollowLoadAs) {
+TEST_F(PreferencesTest, TheRawInputRowsFollowLoadAs) {
+  struct RawCase {
+    int loadAs;
+    bool sizes;  // "Header Size", "Image Width", "Image Height"
+    bool toneMapping;
+  };
+  const RawCase cases[] = {{0, false, false}, {1, true, false}, {2, true, false},
+                           {3, false, false}, {4, false, true},  {5, false, true}};
   inputKinds = {"wmf", "raw"};
   Settings.inputFormat = "raw";
-  Settings.rawLoadAs = 0;
+  Settings.rawLoadAs = 4;
   Open();
-  Select("Input", "RAW Load As", GetParam().loadAs);
-  for (const char* key : {"RAW Header Size", "RAW Image Width", "RAW Image Height"}) {
-    EXPECT_EQ(Row("Input", key)->IsEnabled(), GetParam().sizes) << key;
+  EXPECT_FALSE(Row("Input", "RAW Image Width")->IsEnabled()) << "at opening";
+  EXPECT_TRUE(Row("Input", "RAW Tone Mapping")->IsEnabled()) << "at opening";
+  for (const RawCase& c : cases) {
+    Select("Input", "RAW Load As", c.loadAs);
+    for (const char* key : {"RAW Header Size", "RAW Image Width", "RAW Image Height"}) {
+      EXPECT_EQ(Row("Input", key)->IsEnabled(), c.sizes) << key << " with Load As " << c.loadAs;
+    }
+    EXPECT_EQ(Row("Input", "RAW Tone Mapping")->IsEnabled(), c.toneMapping) << "Load As " << c.loadAs;
   }
-  EXPECT_EQ(Row("Input", "RAW Tone Mapping")->IsEnabled(), GetParam().toneMapping);
-  Settings.rawLoadAs = static_cast<int32_t>(GetParam().loadAs);
-  Open();
-  EXPECT_EQ(Row("Input", "RAW Image Width")->IsEnabled(), GetParam().sizes);
-  EXPECT_EQ(Row("Input", "RAW Tone Mapping")->IsEnabled(), GetParam().toneMapping);
 }
 
-INSTANTIATE_TEST_SUITE_P(LoadAs, RawInputRows,
-                         ::testing::Values(RawCase{0, false, false}, RawCase{1, true, false}, RawCase{2, true, false},
-                                           RawCase{3, false, false}, RawCase{4, false, true}, RawCase{5, false, true}),
-                         [](const auto& param) { return "LoadAs" + std::to_string(param.param.loadAs); });
-
-TEST_F(PreferencesTest, TheInputFormatListShowsTheSelectedFormatsContainer) {
+TEST_F(PreferencesTest, TheFormatListsShowTheSelectedFormatsContainer) {
   inputKinds = {"wmf", "raw", "gif"};
   Open();
   prefs::PageView& input = Dialog().Page(2);
@@ -171,9 +163,8 @@ TEST_F(PreferencesTest, TheInputFormatListShowsTheSelectedFormatsContainer) {
   EXPECT_TRUE(input.FindContainer("gif")->IsShown());
   Dialog().Ok();
   EXPECT_EQ(Settings.inputFormat, "gif");
-}
 
-TEST_F(PreferencesTest, TheOutputFormatListShowsTheSelectedFormatsContainer) {
+  ResetSettings(false);
   outputExtensions = {"jpg", "png"};
   Settings.outputFormat = "jpg";
   Open();
