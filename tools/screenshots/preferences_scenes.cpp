@@ -1,5 +1,7 @@
 // The preferences dialog: one picture of each of the nine pages, and the watermark page's
 // image container. The frame and watermark pages are shown with their containers in use.
+#include <wx/scrolwin.h>
+
 #include <string>
 
 #include "scene.h"
@@ -10,7 +12,9 @@
 
 namespace {
 
-void CapturePage(screenshots::SceneContext& context, int category, const std::string& name) {
+// `scrolled`: the page's scrolling area (or the named container) scrolled to its end.
+void CapturePage(screenshots::SceneContext& context, int category, const std::string& name,
+                 const char* scrolled = nullptr) {
   vecrast::Settings.doFrame = 1;
   vecrast::Settings.doImageRotation = 1;
   auto* window = new vecrast::ConverterWindow;
@@ -19,6 +23,11 @@ void CapturePage(screenshots::SceneContext& context, int category, const std::st
   vecrast::ConversionJob.preferencesStartPage = static_cast<int8_t>(category);
   auto* dialog = new vecrast::prefs::PreferencesWindow(window);
   dialog->Show();
+  if (scrolled != nullptr) {
+    vecrast::prefs::PageView& page = dialog->Page(static_cast<size_t>(category));
+    wxScrolledWindow* area = *scrolled != '\0' ? page.FindContainer(scrolled) : dynamic_cast<wxScrolledWindow*>(page.Window());
+    if (area != nullptr) area->Scroll(0, 1000);
+  }
   context.Capture(*dialog, name);
   dialog->Destroy();
   window->Destroy();
@@ -45,4 +54,17 @@ SCREENSHOT_SCENE("preferences-8-watermark-image") {
 SCREENSHOT_SCENE("preferences-9-advanced") {
   vecrast::Settings.fileTimestamp = 2;
   CapturePage(context, 8, "preferences-9-advanced");
+}
+
+// The ends of the areas that scroll.
+SCREENSHOT_SCENE("preferences-5-transform-end") { CapturePage(context, 4, "preferences-5-transform-end", ""); }
+SCREENSHOT_SCENE("preferences-6-adjustment-end") { CapturePage(context, 5, "preferences-6-adjustment-end", ""); }
+SCREENSHOT_SCENE("preferences-7-frame-end") { CapturePage(context, 6, "preferences-7-frame-end", "solid"); }
+SCREENSHOT_SCENE("preferences-8-watermark-text-end") {
+  vecrast::Settings.doWatermark = 1;
+  CapturePage(context, 7, "preferences-8-watermark-text-end", "text");
+}
+SCREENSHOT_SCENE("preferences-8-watermark-image-end") {
+  vecrast::Settings.doWatermark = 2;
+  CapturePage(context, 7, "preferences-8-watermark-image-end", "image");
 }

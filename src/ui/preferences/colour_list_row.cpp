@@ -24,7 +24,7 @@ class ColourListRowControl : public RowControl {
   ColourListRowControl(wxWindow* parent, const PageRow& row, const SettingDescriptor* setting,
                        RowDirectory& directory)
       : RowControl(parent, row, setting, directory),
-        colourList_(setting != nullptr ? FindSetting(setting->group, std::string(setting->key) + "s") : nullptr) {
+        colourList_(ItemListSetting(setting)) {
     list_ = new wxBitmapComboBox(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0, nullptr,
                                  wxCB_READONLY);
     AddWithChooserButton(list_, 21)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Choose(); });

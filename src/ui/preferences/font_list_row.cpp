@@ -32,7 +32,7 @@ class FontListRowControl : public RowControl {
   FontListRowControl(wxWindow* parent, const PageRow& row, const SettingDescriptor* setting,
                      RowDirectory& directory)
       : RowControl(parent, row, setting, directory),
-        fonts_(setting != nullptr ? FindSetting(setting->group, std::string(setting->key) + "s") : nullptr) {
+        fonts_(ItemListSetting(setting)) {
     list_ = new wxChoice(parent, wxID_ANY);
     AddWithChooserButton(list_, 21)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Choose(); });
   }

@@ -20,6 +20,14 @@ wxScrolledWindow* ScrollingArea(wxWindow* parent, wxPoint at, wxSize size) {
   return area;
 }
 
+// The rows of a scrolling area sit on one panel as tall as they need, which the area moves as
+// a whole when it scrolls.
+wxPanel* RowPanel(wxScrolledWindow* area) {
+  auto* panel = new wxPanel(area, wxID_ANY, wxPoint(0, 0), area->GetClientSize());
+  area->SetTargetWindow(area);
+  return panel;
+}
+
 // Places the rows on the grid; returns the top a following row would have.
 int LayOutRows(const std::vector<std::unique_ptr<RowControl>>& rows) {
   std::vector<GridRowHeight> heights;
@@ -53,14 +61,14 @@ PageView::PageView(wxWindow* dialog, const PageTable& table, const SideWidths& s
   if (table.containers.empty()) {
     wxScrolledWindow* page = ScrollingArea(dialog, at, size);
     window_ = page;
-    AddArea({}, page, page, table.rows);
+    AddArea({}, RowPanel(page), page, table.rows);
   } else {
     window_ = new wxPanel(dialog, wxID_ANY, at, size);
     const int containerTop = LayOutRows(AddArea({}, window_, nullptr, table.rows).rows);
     for (const PageContainer& container : table.containers) {
       wxScrolledWindow* inner =
           ScrollingArea(window_, wxPoint(0, containerTop), wxSize(kPageWidth, kPageHeight - containerTop));
-      AddArea(container.name, inner, inner, container.rows);
+      AddArea(container.name, RowPanel(inner), inner, container.rows);
     }
   }
   for (Area& area : areas_) {
@@ -147,7 +155,9 @@ std::vector<int> PageView::ContentHeights() const {
 // Rows keep their places; the area scrolls as far as its last visible row.
 void PageView::FitScrolling(const Area& area) const {
   if (area.scrolled == nullptr) return;
-  area.scrolled->SetVirtualSize(1, ContentHeight(area));
+  const int height = std::max(ContentHeight(area), area.scrolled->GetClientSize().y);
+  area.window->SetSize(kPageWidth, height);
+  area.scrolled->SetVirtualSize(1, height);
 }
 
 }  // namespace vecrast::prefs

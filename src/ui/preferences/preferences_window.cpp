@@ -109,6 +109,7 @@ void PreferencesWindow::BuildFrame() {
                                wxTR_HIDE_ROOT | wxTR_SINGLE | wxTR_NO_LINES | wxTR_NO_BUTTONS |
                                    wxTR_FULL_ROW_HIGHLIGHT | wxBORDER_THEME);
   categories_->AddRoot(wxEmptyString);
+  categories_->SetIndent(0);  // one level: no room for branches
   auto* band = new wxPanel(this, wxID_ANY, wxPoint(kPageX, 10), wxSize(kPageWidth, 30));
   band->SetBackgroundColour(*wxWHITE);
   header_ = new wxStaticText(band, wxID_ANY, wxEmptyString, wxPoint(10, 7), wxDefaultSize, wxST_NO_AUTORESIZE);

@@ -72,6 +72,10 @@ void RowControl::Show(bool on) {
   for (const Piece& piece : pieces_) piece.window->Show(on);
 }
 
+const SettingDescriptor* ItemListSetting(const SettingDescriptor* setting) {
+  return setting != nullptr ? FindSetting(setting->group, std::string(setting->key) + "s") : nullptr;
+}
+
 std::unique_ptr<RowControl> MakeRowControl(wxWindow* parent, const PageRow& row,
                                            std::string_view group, RowDirectory& directory) {
   const SettingDescriptor* setting = row.key.empty() ? nullptr : FindSetting(group, row.key);

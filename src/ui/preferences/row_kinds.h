@@ -7,6 +7,10 @@ namespace vecrast::prefs {
 
 using RowPointer = std::unique_ptr<RowControl>;
 
+// The list setting a chooser row's items come from and extends: "Fonts" for "Font", "Font
+// Colors" for "Font Color", "Back Colors" for "Back Color"; null when there is none.
+const SettingDescriptor* ItemListSetting(const SettingDescriptor* setting);
+
 RowPointer MakeListRow(wxWindow* parent, const PageRow& row, const SettingDescriptor* setting, RowDirectory& directory);
 RowPointer MakeFormatListRow(wxWindow* parent, const PageRow& row, const SettingDescriptor* setting,
                              RowDirectory& directory);
