@@ -24,7 +24,6 @@ wxScrolledWindow* ScrollingArea(wxWindow* parent, wxPoint at, wxSize size) {
 // a whole when it scrolls.
 wxPanel* RowPanel(wxScrolledWindow* area) {
   auto* panel = new wxPanel(area, wxID_ANY, wxPoint(0, 0), area->GetClientSize());
-  area->SetTargetWindow(area);
   return panel;
 }
 

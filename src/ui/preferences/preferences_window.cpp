@@ -104,6 +104,8 @@ PreferencesWindow::PreferencesWindow(wxWindow* owner)
   });
 }
 
+PreferencesWindow::~PreferencesWindow() { DestroyChildren(); }
+
 void PreferencesWindow::BuildFrame() {
   categories_ = new wxTreeCtrl(this, wxID_ANY, wxPoint(10, 10), wxSize(120, 295),
                                wxTR_HIDE_ROOT | wxTR_SINGLE | wxTR_NO_LINES | wxTR_NO_BUTTONS |

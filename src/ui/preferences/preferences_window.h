@@ -37,6 +37,8 @@ class PreferencesWindow : public wxDialog {
   // Builds and fills every page and shows the category ConversionJob.preferencesStartPage
   // names (then sets it back to 0).
   explicit PreferencesWindow(wxWindow* owner);
+  // The controls go before the rows that handle their events.
+  ~PreferencesWindow() override;
 
   // Shows the page of category `index` (0 "General" to 8 "Advanced"); other numbers are ignored.
   void ShowCategory(int index);
