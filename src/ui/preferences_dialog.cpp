@@ -1,9 +1,13 @@
 #include "ui/preferences_dialog.h"
 
-#include "ui/not_available.h"
+#include "ui/main_window.h"
+#include "ui/preferences/preferences_window.h"
 
 namespace vecrast {
 
-void ShowPreferencesDialog() { ShowNotAvailableYet(); }
+void ShowPreferencesDialog() {
+  prefs::PreferencesWindow dialog(MainWindow());
+  dialog.ShowModal();
+}
 
 }  // namespace vecrast
