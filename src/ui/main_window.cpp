@@ -226,6 +226,15 @@ void ConverterWindow::FixHeight() {
   SetMaxClientSize(wxSize(-1, layout_.height));
 }
 
+void ConverterWindow::FitToToolbar() {
+  // The new toolbar is not placed yet: its size is the one it asks for.
+  Settings.toolbarHeight = GetToolBar()->GetBestSize().y;
+  SetMaxSize(wxDefaultSize);
+  FixHeight();
+  SetClientSize(GetClientSize().x, layout_.height);
+  PostSizeEvent();
+}
+
 int ConverterWindow::InnerHeight() const {
   return Settings.menuHeight + Settings.toolbarHeight + layout_.height + Settings.statusBarHeight;
 }
