@@ -193,6 +193,14 @@ void ConverterWindow::BuildFieldButtons() {
   }
 }
 
+void ConverterWindow::ReimageFieldButtons() {
+  for (int i = 0; i < 3; ++i) {
+    if (fieldButtons_[i] == nullptr) continue;
+    const ToolEntry& entry = kFieldButtonTable[i];
+    fieldButtons_[i]->SetToolNormalBitmap(entry.command, ImageOrBlank(MenuIcons, entry.icon));
+  }
+}
+
 void ConverterWindow::BuildForm() {
   container_ = new wxPanel(this, kFormContainer);
   inputLabel_ = new wxStaticText(container_, kInputFileLabel, ToWx(GetText("General", "Input File")));

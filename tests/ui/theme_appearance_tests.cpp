@@ -85,9 +85,18 @@ TEST_F(AppearanceTest, ANewThemeReimagesMenusToolbarsButtonsAndLists) {
   EXPECT_EQ(CentreColour(ToolImage(kCommandConvert)), *wxRED);
   EXPECT_EQ(ToolImage(kCommandConvert).GetSize(), wxSize(32, 32));
   EXPECT_EQ(CentreColour(Window().ConvertButton()->GetBitmap()), *wxRED);
+  EXPECT_EQ(Window().ConvertButton()->GetRect(), (wxRect(400, Window().CurrentLayout().convertButton.y, 100, 100)));
   ASSERT_GE(Window().OutputFolderList()->GetCount(), 1u);
   EXPECT_EQ(CentreColour(Window().OutputFolderList()->GetItemBitmap(0)), *wxRED);
   EXPECT_EQ(CentreColour(Window().OutputFormatList()->GetItemBitmap(0)), *wxRED);
+  int fieldButtons = 0;
+  for (wxWindow* child : Window().ConvertButton()->GetParent()->GetChildren()) {
+    if (auto* buttons = wxDynamicCast(child, wxToolBar)) {
+      EXPECT_EQ(CentreColour(buttons->GetToolByPos(0)->GetNormalBitmap()), *wxRED);
+      ++fieldButtons;
+    }
+  }
+  EXPECT_EQ(fieldButtons, 3);
 }
 
 TEST_F(AppearanceTest, ImagesTheNewThemeLacksAreBuiltInNotLeftFromTheOldOne) {

@@ -83,17 +83,28 @@ bool DrawIcon(cairo_t* cr, std::string_view key, int size, const IconStyle& styl
 }
 
 void DrawBanner(cairo_t* cr, int width, int height, const IconStyle& style, std::string_view title) {
-  cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, width, 0);
-  const Rgb left = Mix(style.info, kBlack, 0.25), right = Mix(style.info, kWhite, 0.25);
+  cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, width, height);
+  const Rgb left = Mix(style.info, kBlack, 0.35), right = Mix(style.info, kWhite, 0.2);
   cairo_pattern_add_color_stop_rgb(sky, 0, left.r, left.g, left.b);
   cairo_pattern_add_color_stop_rgb(sky, 1, right.r, right.g, right.b);
   cairo_rectangle(cr, 0, 0, width, height);
   cairo_set_source(cr, sky);
   cairo_fill(cr);
   cairo_pattern_destroy(sky);
+  // A soft light behind the icon and a thin accent line along the bottom edge.
   const int iconSize = height - 8;
+  cairo_pattern_t* glow = cairo_pattern_create_radial(6 + iconSize / 2.0, height / 2.0, 0, 6 + iconSize / 2.0,
+                                                      height / 2.0, iconSize * 0.9);
+  cairo_pattern_add_color_stop_rgba(glow, 0, 1, 1, 1, 0.45);
+  cairo_pattern_add_color_stop_rgba(glow, 1, 1, 1, 1, 0);
+  cairo_set_source(cr, glow);
+  cairo_paint(cr);
+  cairo_pattern_destroy(glow);
+  cairo_rectangle(cr, 0, height - 2, width, 2);
+  cairo_set_source_rgb(cr, style.accent.r, style.accent.g, style.accent.b);
+  cairo_fill(cr);
   cairo_save(cr);
-  cairo_translate(cr, 6, 4);
+  cairo_translate(cr, 6, 3);
   DrawIcon(cr, "Convert", iconSize, style);
   cairo_restore(cr);
   cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
@@ -101,9 +112,14 @@ void DrawBanner(cairo_t* cr, int width, int height, const IconStyle& style, std:
   const std::string text(title);
   cairo_text_extents_t extents;
   cairo_text_extents(cr, text.c_str(), &extents);
-  cairo_move_to(cr, iconSize + 16, height / 2.0 - extents.height / 2 - extents.y_bearing);
+  const double x = iconSize + 16, y = (height - 2) / 2.0 - extents.height / 2 - extents.y_bearing;
+  cairo_move_to(cr, x + 1, y + 1);
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+  cairo_show_text(cr, text.c_str());
+  cairo_move_to(cr, x, y);
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_show_text(cr, text.c_str());
+  cairo_new_path(cr);
 }
 
 }  // namespace icon_art

@@ -1,5 +1,6 @@
 #include "pen.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace icon_art {
@@ -57,12 +58,16 @@ bool Pen::Sketchy() const { return style.sketchy && pixelSize >= 32; }
 
 double Pen::EdgeWidth() const { return style.edgeUnits * std::pow(16.0 / pixelSize, 0.4); }
 
+double Pen::Wobble() const { return style.wobble * std::clamp((pixelSize - 16) / 16.0, 0.15, 1.0); }
+
+double Pen::FillOffset() const { return pixelSize < 24 ? 0 : style.fillOffset * std::min(1.0, pixelSize / 32.0); }
+
 Rgb Pen::EdgeColourFor(Rgb fill) const { return Mix(style.outline, Mix(fill, kBlack, 0.55), style.outlineTint); }
 
 void Pen::FillAndEdge(Rgb colour, double top, double bottom) {
   cairo_path_t* shape = cairo_copy_path(cr);
   cairo_save(cr);
-  cairo_translate(cr, style.fillOffset, style.fillOffset * 0.8);
+  cairo_translate(cr, FillOffset(), FillOffset() * 0.8);
   Fill(colour, top, bottom);
   cairo_restore(cr);
   cairo_new_path(cr);
@@ -73,7 +78,7 @@ void Pen::FillAndEdge(Rgb colour, double top, double bottom) {
 
 void Pen::Fill(Rgb colour, double top, double bottom) {
   cairo_path_t* shape = cairo_copy_path(cr);
-  WanderPath(cr, style.wobble, wander);
+  WanderPath(cr, Wobble(), wander);
   if (style.flat) {
     cairo_set_source_rgb(cr, colour.r, colour.g, colour.b);
   } else {
@@ -139,7 +144,7 @@ void Pen::Edge(Rgb colour, double widthScale) {
 void Pen::Line(Rgb colour, double width) { Stroke(colour, width); }
 
 void Pen::Stroke(Rgb colour, double width) {
-  WanderPath(cr, style.wobble, wander);
+  WanderPath(cr, Wobble(), wander);
   cairo_set_source_rgb(cr, colour.r, colour.g, colour.b);
   cairo_set_line_width(cr, width);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);

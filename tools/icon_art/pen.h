@@ -49,6 +49,11 @@ struct Pen {
   // The outline width in grid units at this icon's size.
   double EdgeWidth() const;
 
+  // How far lines wander and fills sit off their outlines at this icon's size: the small
+  // sizes keep their lines on whole pixels, where a wander only blurs.
+  double Wobble() const;
+  double FillOffset() const;
+
  private:
   void Fill(Rgb colour, double top, double bottom);
   void Hatch(Rgb colour, double top, double bottom);

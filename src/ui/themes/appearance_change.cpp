@@ -57,7 +57,7 @@ void ApplyAppearanceChange() {
     ReloadImages();
     window->BuildMainMenu();
     window->BuildMainToolbar();
-    window->BuildFieldButtons();
+    window->ReimageFieldButtons();
     ReimageFormControls(*window);
     window->FitToToolbar();
   }
