@@ -22,8 +22,11 @@ std::string PngBytes(int width, int height, const wxColour& colour);
 // "theme.cfg" text: the lines joined with CR LF, each line ended by one.
 std::string ConfigText(const std::vector<std::string>& lines);
 
-// The colour at the centre of a picture, and its size.
+// The colour at the centre of a picture.
 wxColour CentreColour(const wxBitmap& bitmap);
+
+// The same size and the same colour in every pixel.
+bool SamePicture(const wxBitmap& a, const wxBitmap& b);
 
 class ThemeTest : public ::testing::Test {
  protected:

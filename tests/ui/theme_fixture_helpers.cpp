@@ -4,6 +4,8 @@
 #include <wx/image.h>
 #include <wx/mstream.h>
 
+#include <cstring>
+
 #include "ui/themes.h"
 
 namespace vecrast::uitest {
@@ -28,6 +30,12 @@ wxColour CentreColour(const wxBitmap& bitmap) {
   const wxImage image = bitmap.ConvertToImage();
   const int x = image.GetWidth() / 2, y = image.GetHeight() / 2;
   return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+}
+
+bool SamePicture(const wxBitmap& a, const wxBitmap& b) {
+  const wxImage first = a.ConvertToImage(), second = b.ConvertToImage();
+  return first.GetSize() == second.GetSize() &&
+         std::memcmp(first.GetData(), second.GetData(), static_cast<size_t>(first.GetWidth() * first.GetHeight() * 3)) == 0;
 }
 
 void ThemeTest::SetUp() {

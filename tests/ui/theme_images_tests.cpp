@@ -13,12 +13,6 @@
 namespace vecrast::uitest {
 namespace {
 
-bool SamePicture(const wxBitmap& a, const wxBitmap& b) {
-  const wxImage first = a.ConvertToImage(), second = b.ConvertToImage();
-  return first.GetSize() == second.GetSize() &&
-         std::memcmp(first.GetData(), second.GetData(), static_cast<size_t>(first.GetWidth() * first.GetHeight() * 3)) == 0;
-}
-
 // Every image of the three sets is still the built-in one.
 void ExpectBuiltinImages(const std::string& label) {
   for (std::string_view keyView : kIconKeys) {

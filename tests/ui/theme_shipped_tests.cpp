@@ -17,12 +17,6 @@ std::string BuiltGfxFolder() {
   return binary.substr(0, binary.rfind('/') + 1) + "gfx/";
 }
 
-bool SamePicture(const wxBitmap& a, const wxBitmap& b) {
-  const wxImage first = a.ConvertToImage(), second = b.ConvertToImage();
-  return first.GetSize() == second.GetSize() &&
-         std::memcmp(first.GetData(), second.GetData(), static_cast<size_t>(first.GetWidth() * first.GetHeight() * 3)) == 0;
-}
-
 TEST_F(ThemeTest, TheShippedThemesAreListedWithTheirNames) {
   SetThemeFolder(BuiltGfxFolder());
   ListThemes();

@@ -2,9 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <deque>
 #include <string>
-#include <vector>
 
 #include "platform/http_test_server.h"
 #include "settings/settings.h"
@@ -12,6 +10,7 @@
 #include "ui/message_boxes.h"
 #include "ui/shell_open.h"
 #include "ui/update_check.h"
+#include "ui_fixture.h"
 
 namespace vecrast {
 namespace {
@@ -23,40 +22,23 @@ using testing::ServerBehaviour;
 constexpr int64_t kHour = 3600;
 constexpr int64_t kNow = 1'800'000'000;
 
-// Boxes and the desktop's opener recorded; the maker's site pointed at a test server.
-class UpdateCheckTest : public ::testing::Test {
+// The main window's recorders of boxes and of the desktop's opener, the schedule's clock
+// set by the test, and the maker's site pointed at a test server.
+class UpdateCheckTest : public uitest::MainWindowTest {
  protected:
   void SetUp() override {
-    savedSettings_ = Settings;
-    ResetSettings(false);
-    LoadTextTable();
-    SetMessagePresenter([this](const MessageBoxRequest& request) {
-      boxes.push_back(request);
-      if (request.kind != MessageKind::Question || answers.empty()) return false;
-      const bool answer = answers.front();
-      answers.pop_front();
-      return answer;
-    });
-    SetShellOpener([this](const std::string& target) { opened.push_back(target); });
+    MainWindowTest::SetUp();
     SetUpdateClock([this] { return clock; });
   }
   void TearDown() override {
-    SetMessagePresenter({});
-    SetShellOpener({});
     SetUpdateClock({});
     unsetenv("VECRAST_SITE");
-    Settings = savedSettings_;
+    MainWindowTest::TearDown();
   }
   void UseSite(const std::string& site) { setenv("VECRAST_SITE", site.c_str(), 1); }
   void UseServer(const LoopbackHttpServer& server) { UseSite("http://127.0.0.1:" + std::to_string(server.Port())); }
 
-  std::vector<MessageBoxRequest> boxes;
-  std::deque<bool> answers;
-  std::vector<std::string> opened;
   int64_t clock = kNow;
-
- private:
-  SettingsRecord savedSettings_;
 };
 
 struct Outcome {
