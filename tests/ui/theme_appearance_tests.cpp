@@ -91,7 +91,7 @@ TEST_F(AppearanceTest, ANewThemeReimagesMenusToolbarsButtonsAndLists) {
   EXPECT_EQ(CentreColour(Window().OutputFormatList()->GetItemBitmap(0)), *wxRED);
   int fieldButtons = 0;
   for (wxWindow* child : Window().ConvertButton()->GetParent()->GetChildren()) {
-    if (auto* buttons = wxDynamicCast(child, wxToolBar)) {
+    if (auto* buttons = dynamic_cast<wxToolBar*>(child)) {
       EXPECT_EQ(CentreColour(buttons->GetToolByPos(0)->GetNormalBitmap()), *wxRED);
       ++fieldButtons;
     }
