@@ -207,6 +207,14 @@ void ConverterWindow::BuildFieldButtons() {
   }
 }
 
+void ConverterWindow::ReimageFieldButtons() {
+  for (int i = 0; i < 3; ++i) {
+    if (fieldButtons_[i] == nullptr) continue;
+    const ToolEntry& entry = kFieldButtonTable[i];
+    fieldButtons_[i]->SetToolNormalBitmap(entry.command, ImageOrBlank(MenuIcons, entry.icon));
+  }
+}
+
 void ConverterWindow::BuildForm() {
   container_ = new wxPanel(this, kFormContainer);
   inputLabel_ = new wxStaticText(container_, kInputFileLabel, ToWx(GetText("General", "Input File")));
@@ -236,6 +244,15 @@ FormControlHeights ConverterWindow::MeasureControlHeights() const {
 void ConverterWindow::FixHeight() {
   SetMinClientSize(wxSize(kMainWindowMinimumWidth, layout_.height));
   SetMaxClientSize(wxSize(-1, layout_.height));
+}
+
+void ConverterWindow::FitToToolbar() {
+  // The new toolbar is not placed yet: its size is the one it asks for.
+  Settings.toolbarHeight = GetToolBar()->GetBestSize().y;
+  SetMaxSize(wxDefaultSize);
+  FixHeight();
+  SetClientSize(GetClientSize().x, layout_.height);
+  PostSizeEvent();
 }
 
 int ConverterWindow::InnerHeight() const {

@@ -30,6 +30,14 @@ class ConverterWindow : public wxFrame {
   // Places the form's controls for the current inner width.
   void LayoutMainWindow();
 
+  // Shows the current MenuIcons on the field buttons, in place: rebuilt buttons would be
+  // drawn over the Convert button's edge, which the field buttons' toolbars overlap.
+  void ReimageFieldButtons();
+
+  // After the toolbar was rebuilt at another icon size: sets the height limits again, so that
+  // the form keeps its height under the new toolbar, and posts a size event.
+  void FitToToolbar();
+
   // The fixed inner height of the window: menu bar, toolbar, form and status bar.
   int InnerHeight() const;
 

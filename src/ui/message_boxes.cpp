@@ -20,12 +20,15 @@ wxString BoxText(const std::string& text) {
   return converted;
 }
 
-long StyleOf(MessageKind kind) {
+long StyleOf(MessageKind kind, QuestionIcon questionIcon) {
   switch (kind) {
     case MessageKind::Warning: return wxOK | wxICON_WARNING;
     case MessageKind::Error: return wxOK | wxICON_ERROR;
     case MessageKind::Information: return wxOK | wxICON_INFORMATION;
-    case MessageKind::Question: return wxYES_NO | wxNO_DEFAULT | wxICON_WARNING;
+    case MessageKind::Question:
+      // The stop question defaults to No; the update questions keep Yes as their default.
+      return questionIcon == QuestionIcon::QuestionMark ? wxYES_NO | wxICON_QUESTION
+                                                        : wxYES_NO | wxNO_DEFAULT | wxICON_WARNING;
   }
   return wxOK;
 }
@@ -34,12 +37,13 @@ long StyleOf(MessageKind kind) {
 bool ShowWithToolkit(const MessageBoxRequest& request) {
   wxWindow* owner = wxGetActiveWindow();
   if (owner != nullptr) owner = wxGetTopLevelParent(owner);
-  wxMessageDialog dialog(owner, BoxText(request.text), ToWx(request.caption), StyleOf(request.kind));
+  wxMessageDialog dialog(owner, BoxText(request.text), ToWx(request.caption), StyleOf(request.kind, request.questionIcon));
   return dialog.ShowModal() == wxID_YES;
 }
 
-bool Present(MessageKind kind, const std::string& caption, const std::string& text) {
-  const MessageBoxRequest request{kind, caption, text};
+bool Present(MessageKind kind, const std::string& caption, const std::string& text,
+             QuestionIcon questionIcon = QuestionIcon::Warning) {
+  const MessageBoxRequest request{kind, caption, text, questionIcon};
   return presenter ? presenter(request) : ShowWithToolkit(request);
 }
 
@@ -61,8 +65,8 @@ void ShowInformation(const std::string& caption, const std::string& text) {
   Present(MessageKind::Information, caption, text);
 }
 
-bool AskYesNo(const std::string& caption, const std::string& text) {
-  return Present(MessageKind::Question, caption, text);
+bool AskYesNo(const std::string& caption, const std::string& text, QuestionIcon icon) {
+  return Present(MessageKind::Question, caption, text, icon);
 }
 
 }  // namespace vecrast

@@ -9,10 +9,14 @@ namespace vecrast {
 
 enum class MessageKind { Warning, Error, Information, Question };
 
+// The sign a question shows: a warning (the stop question) or a question mark (the update check).
+enum class QuestionIcon { Warning, QuestionMark };
+
 struct MessageBoxRequest {
   MessageKind kind;
   std::string caption;
   std::string text;
+  QuestionIcon questionIcon = QuestionIcon::Warning;
 };
 
 // Shows the box; for a question returns true on Yes, otherwise the result is ignored.
@@ -30,7 +34,7 @@ int ShowError(const std::string& text);
 // An information box with the given caption and an OK button.
 void ShowInformation(const std::string& caption, const std::string& text);
 
-// A Yes/No question with a warning icon; true on Yes.
-bool AskYesNo(const std::string& caption, const std::string& text);
+// A Yes/No question with a warning icon (or the one given); true on Yes.
+bool AskYesNo(const std::string& caption, const std::string& text, QuestionIcon icon = QuestionIcon::Warning);
 
 }  // namespace vecrast
