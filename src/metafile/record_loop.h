@@ -29,6 +29,7 @@ struct PlaySummary {
   size_t handled = 0;         // records that had a handler
   bool reachedEndRecord = false;
   bool stoppedOnBadSize = false;
+  size_t missingGlyphs = 0;   // characters drawn as the missing-glyph box
 };
 
 // One record as the loop meets it, for observers (record dumps): its byte offset in the

@@ -67,7 +67,8 @@ bool PlayPlaceableMetafile(const uint8_t* data, size_t size, const PlaceableHead
                 InitialDcState(header.left, header.top, boxWidth, boxHeight, device.viewportWidth,
                                device.viewportHeight),
                 IntRect{0, 0, placement.width, placement.height}, mfHeader.objectCount);
-  const PlaySummary played = PlayRecords(body, bodySize, mfHeader, player, AllRecords(), observer);
+  PlaySummary played = PlayRecords(body, bodySize, mfHeader, player, AllRecords(), observer);
+  played.missingGlyphs = player.MissingGlyphs();
   if (summary) *summary = played;
   // A file cut short: the records stop before the end record and the header promised
   // more. Writers often count the placeable header in that size, so that much is allowed.
@@ -79,14 +80,17 @@ bool PlayPlaceableMetafile(const uint8_t* data, size_t size, const PlaceableHead
   return true;
 }
 
-bool RenderPlaceableMetafile(const uint8_t* data, size_t size, Picture& picture, std::string& reason) {
+bool RenderPlaceableMetafile(const uint8_t* data, size_t size, Picture& picture, std::string& reason,
+                             RenderStats* stats) {
   PlaceableHeader header;
   Placement placement;
   if (!ReadPlaceableHeader(data, size, header, reason)) return false;
   if (!ComputePlacement(header, placement, reason)) return false;
   Canvas canvas(placement.width, placement.height);
   RasterBackend backend(canvas);
-  if (!PlayPlaceableMetafile(data, size, header, placement, backend, reason)) return false;
+  PlaySummary summary;
+  if (!PlayPlaceableMetafile(data, size, header, placement, backend, reason, &summary)) return false;
+  if (stats) stats->missingGlyphs = summary.missingGlyphs;
   picture.width = canvas.Width();
   picture.height = canvas.Height();
   picture.pixels = std::move(canvas.Pixels());
