@@ -3,25 +3,16 @@
 // accepts with the kind, range, keywords and default of its value.
 //
 //   make_manual OUTPUT.1
-#include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/end_program.h"
-#include "app/option_table.h"
 #include "app/product.h"
-#include "base/ascii_case.h"
-#include "engine/formats.h"
-#include "engine/keywords.h"
-#include "engine/naming.h"
-#include "option_descriptions.h"
-#include "settings/ini_file.h"
+#include "generated_file.h"
+#include "option_reference.h"
 #include "settings/settings.h"
-#include "settings/settings_table.h"
 
 namespace vecrast::manual {
 namespace {
@@ -45,174 +36,36 @@ std::string Roff(std::string_view text) {
 std::string Bold(std::string_view text) { return "\\fB" + Roff(text) + "\\fR"; }
 std::string Italic(std::string_view text) { return "\\fI" + Roff(text) + "\\fR"; }
 
-// The format an option of group "Output" or "Input" belongs to: "--PNG-BPP" gives "png".
-std::string FormatOf(const OptionRow& row) {
-  const std::string_view name = row.longName.substr(2);
-  return base::LowerAscii(name.substr(0, name.find('-')));
-}
-
-std::vector<std::string> KeywordsOf(const OptionRow& row) {
-  std::vector<std::string> words;
-  if (row.keywordKind == keywords::Compression) {
-    for (const std::string_view word : CompressionKeywords(FormatOf(row))) words.push_back(base::LowerAscii(word));
-  } else {
-    for (const KeywordPair& pair : KeywordTable(row.keywordKind)) words.push_back(base::LowerAscii(pair.keyword));
-  }
-  return words;
-}
-
-std::string ValueName(const OptionRow& row, const OptionDescription* description) {
-  if (description && !description->valueName.empty()) return std::string(description->valueName);
-  switch (row.kind) {
-    case OptionValueKind::Integer: return "NUMBER";
-    case OptionValueKind::Real: return "REAL";
-    case OptionValueKind::Keyword: return "KEYWORD";
-    default: return "TEXT";
-  }
-}
-
 // The option as it is written: "-i FILE, --input=FILE".
-std::string Synopsis(const OptionRow& row, const OptionDescription* description) {
-  const bool takesValue = row.kind != OptionValueKind::Flag && row.kind != OptionValueKind::Switch;
-  const std::string value = takesValue ? ValueName(row, description) : std::string();
+std::string Synopsis(const OptionEntry& option) {
   std::string text;
-  if (!row.shortName.empty()) {
-    text += Bold(base::LowerAscii(row.shortName));
-    if (takesValue) text += " " + Italic(value);
+  if (!option.shortName.empty()) {
+    text += Bold(option.shortName);
+    if (!option.valueName.empty()) text += " " + Italic(option.valueName);
     text += ", ";
   }
-  text += Bold(base::LowerAscii(row.longName));
-  if (takesValue) text += "=" + Italic(value);
+  text += Bold(option.longName);
+  if (!option.valueName.empty()) text += "=" + Italic(option.valueName);
   return text;
 }
 
-std::string DefaultOf(const OptionRow& row, const SettingDescriptor& setting) {
-  const int64_t number = GetSettingInteger(setting);
-  switch (row.kind) {
-    case OptionValueKind::Keyword: {
-      const std::string word = ValueToKeyword(row.keywordKind, static_cast<int32_t>(number), FormatOf(row));
-      return word.empty() ? std::to_string(number) : word;
-    }
-    case OptionValueKind::Real: return FormatIniReal(GetSettingReal(setting));
-    case OptionValueKind::Text: {
-      const std::string text = GetSettingText(setting);
-      return text.empty() ? "empty" : "\"" + text + "\"";
-    }
-    case OptionValueKind::Flag: return number == row.flagValue ? "on" : "off";
-    default: return std::to_string(number);
-  }
-}
-
-std::string DepthText(const OptionRow& row) {
-  const std::string format = FormatOf(row);
-  const std::vector<int> allowed = AllowedBppList(format);
-  std::string depths;
-  for (const int depth : allowed) depths += (depths.empty() ? "" : ", ") + std::to_string(depth);
-  const std::string choice = allowed.size() == 1 ? ", or " + depths : ", or one of " + depths;
-  return "Colour depth of " + base::UpperAscii(format) + " output in bits per pixel: 0 for automatic" +
-         (allowed.empty() ? std::string(".") : choice + "; any other depth is refused.");
-}
-
-bool IsOfferedOutput(const std::string& format) {
-  for (const std::string& offered : outputExtensions) {
-    if (offered == format) return true;
-  }
-  return false;
-}
-
-// Everything said of an option's value: what it is, its keywords, what else it sets, its default.
-std::string ValueFacts(const OptionRow& row) {
-  std::ostringstream facts;
-  switch (row.kind) {
-    case OptionValueKind::Integer:
-      facts << "A whole number: decimal, $hexadecimal or %binary. ";
-      break;
-    case OptionValueKind::Real:
-      facts << "A decimal number with \".\" as the point, or +Infinity, -Infinity, NaN. ";
-      break;
-    case OptionValueKind::Keyword: {
-      facts << "One of: ";
-      const std::vector<std::string> words = KeywordsOf(row);
-      for (std::size_t i = 0; i < words.size(); ++i) facts << (i ? ", " : "") << words[i];
-      facts << " (any letter case; another word counts as the first). ";
-      break;
-    }
-    case OptionValueKind::Flag:
-      facts << "Takes no value. ";
-      break;
-    default:
-      break;
-  }
-  if (!row.alsoKey.empty()) {
-    const SettingDescriptor* also = FindSetting(row.group, row.alsoKey);
-    if (also && also->type == SettingType::Flag) facts << "Turns on \"" << row.alsoKey << "\". ";
-  }
-  if (const SettingDescriptor* setting = FindSetting(row.group, row.key)) {
-    facts << "Default: " << DefaultOf(row, *setting) << ".";
-  }
-  return facts.str();
-}
-
-std::string Description(const OptionRow& row) {
-  std::string text;
-  if (row.longName.ends_with("-BPP")) {
-    text = DepthText(row);
-  } else if (const OptionDescription* description = FindOptionDescription(row.longName)) {
-    text = std::string(description->text);
-  } else {
-    return {};
-  }
-  if (row.group == "Input") text += " Accepted and stored; this program reads placeable metafiles only.";
-  if (row.group == "Output" && !IsOfferedOutput(FormatOf(row))) {
-    text += " Checked and used only when " + FormatOf(row) + " is the output; this program writes jpg.";
-  }
-  return text;
-}
-
-struct Section {
-  std::string_view group;
-  std::string_view title;
-};
-
-constexpr Section kSections[] = {
-    {"", "Main options"},           {"Input", "Input options"},          {"Output", "Output options"},
-    {"Transform", "Rotation, resize and flips"}, {"Adjustment", "Colour adjustment"}, {"Frame", "Frame"},
-    {"Watermark", "Watermark"},     {"Advanced", "Names and file times"},
-};
-
-// False when an option of the table has no description: the page must list them all.
-bool WriteOptions(std::ostream& page) {
-  bool complete = true;
-  page << ".SH OPTIONS\n";
-  page << "Options match without regard to letter case. A long option takes its value after \"=\" in the "
-          "same argument; a value may begin with a single \"\\-\" (a negative number) but not with \"\\-\\-\". "
-          "A number beyond the 32-bit range counts as the largest (or smallest) 32-bit number, so that range "
-          "checks refuse it. Options are applied from left to right: a later one wins. Unknown options and "
-          "stray arguments are skipped with a warning on standard error.\n";
-  for (const Section& section : kSections) {
+void WriteOptions(std::ostream& page, const OptionReference& reference) {
+  page << ".SH OPTIONS\n" << Roff(kOptionSyntax) << "\n";
+  for (const OptionSection& section : reference.sections) {
     page << ".SS \"" << section.title << "\"\n";
-    for (const OptionRow& row : OptionTable()) {
-      if (row.group != section.group) continue;
-      const OptionDescription* description = FindOptionDescription(row.longName);
-      const std::string text = Description(row);
-      if (text.empty()) {
-        std::cerr << "make_manual: no description of " << row.longName << "\n";
-        complete = false;
-        continue;
-      }
-      page << ".TP\n" << Synopsis(row, description) << "\n" << Roff(text);
-      const std::string facts = ValueFacts(row);
-      if (!facts.empty()) page << "\n" << Roff(facts);
+    for (const OptionEntry& option : section.options) {
+      page << ".TP\n" << Synopsis(option) << "\n" << Roff(option.text);
+      if (!option.facts.empty()) page << "\n" << Roff(option.facts);
       page << "\n";
     }
   }
-  page << ".SS \"Switches of the first argument\"\n"
-       << ".TP\n" << Bold("-h") << ", " << Bold("-?") << ", " << Bold("--help") << "\n"
-       << Roff("Print a short help text and end. It shows the common options; this page lists them all.") << "\n"
-       << ".TP\n" << Bold("-v") << ", " << Bold("--version") << "\n"
-       << Roff("Print the version number and end.") << "\n"
-       << Roff("Anywhere but first, these are skipped like any unknown option.") << "\n";
-  return complete;
+  page << ".SS \"Switches of the first argument\"\n";
+  for (const SwitchEntry& entry : FirstArgumentSwitches()) {
+    page << ".TP\n";
+    for (std::size_t i = 0; i < entry.names.size(); ++i) page << (i ? ", " : "") << Bold(entry.names[i]);
+    page << "\n" << Roff(entry.text) << "\n";
+  }
+  page << Roff(kFirstArgumentNote) << "\n";
 }
 
 void WriteHeader(std::ostream& page) {
@@ -234,47 +87,12 @@ void WriteHeader(std::ostream& page) {
        << "\n";
 }
 
-struct TokenMeaning {
-  std::string_view token;
-  std::string_view meaning;
-};
-
-constexpr TokenMeaning kTokenMeanings[] = {
-    {"%filename%", "the input's name without its extension, as on disk"},
-    {"%filename[u]%", "the same in upper case"},
-    {"%filename[l]%", "the same in lower case"},
-    {"%filename[t]%", "the same with only its first letter in upper case"},
-    {"%ext%", "the output extension, jpg"},
-    {"%ext[u]%", "the output extension in upper case"},
-    {"%ext[t]%", "the output extension with its first letter in upper case"},
-    {"%yyyy%", "the year, four digits"},
-    {"%mm%", "the month, 01 to 12"},
-    {"%dd%", "the day of the month, two digits"},
-    {"%hh%", "the hour, 00 to 23"},
-    {"%ii%", "the minute, two digits"},
-    {"%ss%", "the second, two digits"},
-    {"%bpp%", "the colour depth written"},
-    {"%width%", "the width after resizing, before frame and watermark"},
-    {"%height%", "the height after resizing"},
-    {"%rnd%", "a random number of five digits, new after each written file"},
-    {"%n%", "a running number of five digits, from 00001"},
-};
-
 void WriteNames(std::ostream& page) {
-  page << ".SH OUTPUT NAMES\n"
-       << Roff("The file written is named by --filename-mask (default \"%filename%.%ext%\"). The mask is taken "
-               "in lower case, and each of these tokens, in this order, is replaced wherever it stands:")
-       << "\n";
-  for (const NameToken& token : NameTokens()) {
-    for (const TokenMeaning& meaning : kTokenMeanings) {
-      if (meaning.token != token.token) continue;
-      page << ".TP\n" << Bold(token.token) << "\n" << Roff(meaning.meaning) << "\n";
-    }
+  page << ".SH OUTPUT NAMES\n" << Roff(kNameMaskIntro) << "\n";
+  for (const TokenMeaning& meaning : NameTokenMeanings()) {
+    page << ".TP\n" << Bold(meaning.token) << "\n" << Roff(meaning.meaning) << "\n";
   }
-  page << ".PP\n"
-       << Roff("A backslash is an ordinary character of a file name. Two inputs that give the same name overwrite "
-               "each other: use %n% or %rnd% to keep them apart.")
-       << "\n";
+  page << ".PP\n" << Roff(kNameMaskNote) << "\n";
 }
 
 void WriteProfiles(std::ostream& page) {
@@ -327,19 +145,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   ResetSettings(true);  // the defaults a command-line run starts from
+  const manual::OptionReference reference = manual::BuildOptionReference();
+  if (!manual::AllOptionsDescribed(reference, "make_manual")) return 1;
   std::ostringstream page;
   manual::WriteHeader(page);
-  const bool complete = manual::WriteOptions(page);
+  manual::WriteOptions(page, reference);
   manual::WriteNames(page);
   manual::WriteProfiles(page);
   manual::WriteClosingSections(page);
-  if (!complete) return 1;
-  std::ofstream file(argv[1], std::ios::binary | std::ios::trunc);
-  file << page.str();
-  file.close();
-  if (!file) {
-    std::cerr << "make_manual: cannot write " << argv[1] << "\n";
-    return 1;
-  }
-  return 0;
+  return manual::WriteGeneratedFile(argv[1], page.str(), "make_manual") ? 0 : 1;
 }

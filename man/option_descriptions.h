@@ -1,5 +1,6 @@
-// What each command-line option does, in words, for the manual page. The option table says
-// how an option is read and what it writes; this says what that means to a user.
+// What each command-line option does, in words, for the manual page and the HTML option
+// reference. The option table says how an option is read and what it writes; this says what
+// that means to a user.
 #pragma once
 
 #include <string_view>
@@ -10,6 +11,8 @@ struct OptionDescription {
   std::string_view longName;   // as in the option table, upper case
   std::string_view valueName;  // how the value is shown in the synopsis; empty: by its kind
   std::string_view text;       // one or two sentences
+  std::string_view example;    // arguments showing it in use after "-i FILE"; empty: made from
+                               // the option's kind (a flag alone, a keyword other than the default)
 };
 
 // The description of the option with that long name; null when it has none.
