@@ -138,7 +138,7 @@ std::string Description(const OptionRow& row, const OptionDescription* descripti
 }
 
 // The option as an example writes it, when the descriptions give none: a flag alone, a
-// keyword other than the default, a depth the format allows.
+// keyword other than the default (or the only one), a depth the format allows.
 std::string GeneratedExampleArguments(const OptionRow& row) {
   const std::string name = base::LowerAscii(row.longName);
   if (!TakesValue(row)) return name;
@@ -149,9 +149,11 @@ std::string GeneratedExampleArguments(const OptionRow& row) {
   if (row.kind == OptionValueKind::Keyword) {
     const SettingDescriptor* setting = FindSetting(row.group, row.key);
     const std::string fallback = setting ? DefaultOf(row, *setting) : std::string();
-    for (const std::string& word : KeywordsOf(row)) {
+    const std::vector<std::string> words = KeywordsOf(row);
+    for (const std::string& word : words) {
       if (word != fallback) return name + "=" + word;
     }
+    if (!words.empty()) return name + "=" + words.front();  // the only keyword there is
   }
   return {};
 }

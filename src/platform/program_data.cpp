@@ -15,12 +15,16 @@ bool Exists(const std::string& path) {
 
 }  // namespace
 
-std::string ProgramDataFolderBeside() { return ProgramFolder(); }
+std::string ProgramDataFolderBeside() { return ProgramDataFolders(ProgramFolder())[0]; }
 
-std::string InstalledDataFolder() { return ProgramFolder() + "../share/vecrast/"; }
+std::string InstalledDataFolder() { return ProgramDataFolders(ProgramFolder())[1]; }
+
+std::vector<std::string> ProgramDataFolders(const std::string& programFolder) {
+  return {programFolder, programFolder + "../share/vecrast/"};
+}
 
 std::string FindProgramData(const std::string& relative) {
-  for (const std::string& folder : {ProgramDataFolderBeside(), InstalledDataFolder()}) {
+  for (const std::string& folder : ProgramDataFolders(ProgramFolder())) {
     if (Exists(folder + relative)) return folder + relative;
   }
   return {};

@@ -3,12 +3,16 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vecrast {
 
 // The folders searched, in order, each ending in "/".
 std::string ProgramDataFolderBeside();
 std::string InstalledDataFolder();
+
+// The same two folders for a program whose executable lies in `programFolder` (ending in "/").
+std::vector<std::string> ProgramDataFolders(const std::string& programFolder);
 
 // The first existing path of `relative` (a file or folder) in those folders; "" when neither
 // holds it.

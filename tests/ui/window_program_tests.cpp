@@ -100,7 +100,9 @@ TEST_F(WindowProgram, AnInstalledProgramFindsItsModuleAndDesktopFiles) {
   const ProgramResult install = RunProgram({"cmake", "--install", VECRAST_BUILD_DIR, "--prefix", prefix}, environment, 120);
   ASSERT_EQ(install.status, 0) << install.out << install.err;
   for (const char* file : {"/bin/vecrast", "/lib/vecrast/vecrast-ui.so", "/share/applications/vecrast.desktop",
-                           "/share/icons/hicolor/48x48/apps/vecrast.png", "/share/icons/hicolor/256x256/apps/vecrast.png"}) {
+                           "/share/icons/hicolor/48x48/apps/vecrast.png", "/share/icons/hicolor/256x256/apps/vecrast.png",
+                           "/share/vecrast/manual/index.html", "/share/vecrast/manual/options.html",
+                           "/share/vecrast/manual/manual.css"}) {
     EXPECT_TRUE(std::filesystem::is_regular_file(prefix + file)) << file;
   }
   // The installed program loads its module from the prefix: only the display is then missing.
