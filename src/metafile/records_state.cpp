@@ -139,8 +139,7 @@ void RegisterStateRecords(RecordTable& table) {
   table.Add(kOffsetViewportOrg, OffsetViewportOrg);
   table.Add(kScaleWindowExt, ScaleWindowExt);
   table.Add(kScaleViewportExt, ScaleViewportExt);
-  // Text state lives in the DC for everyone (mono pattern brushes use the text colour);
-  // the text family may register richer handlers over these.
+  // Text state lives in the DC for everyone (mono pattern brushes use the text colour).
   table.Add(kSetTextColor, SetTextColor);
   table.Add(kSetTextAlign, SetTextAlign);
   table.Add(kSetTextCharExtra, SetTextCharExtra);

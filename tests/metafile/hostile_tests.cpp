@@ -255,25 +255,36 @@ TEST(RecordLoop, BadMetafileHeaderIsRefused) {
 
 namespace {
 
-// A file that repeats huge figures stops painting once the work budget is spent, instead
-// of running for minutes.
-TEST(HostileRecords, PaintingStopsWhenTheWorkBudgetIsSpent) {
+// A file that repeats huge figures stops playing once the work budget is spent, instead
+// of running for minutes, and keeps what it drew so far.
+TEST(HostileRecords, PlaybackStopsWhenTheWorkBudgetIsSpent) {
   WmfWriter w;
   w.CreatePen(5, 0, 0).SelectObject(0);
   w.CreateBrush(0, Rgb(255, 0, 0)).CreateBrush(0, Rgb(0, 0, 255));  // slots 1, 2
   for (int i = 0; i < 40; ++i) w.SelectObject(uint16_t(1 + i % 2)).Rectangle(0, 0, 100, 100);
+  w.SetPixel(0, 0, Rgb(0, 255, 0));
   const Bytes bytes = w.Placeable(0, 0, 100, 100, 96);
   metafile::PlaceableHeader header;
   metafile::Placement placement;
   ASSERT_TRUE(metafile_test::ReadHeaderAndPlacement(bytes, header, placement));
   std::string reason;
   metafile::Canvas canvas(placement.width, placement.height);
-  metafile::RasterBackend backend(canvas, 10 * 100 * 100);  // room for ten figures
-  ASSERT_TRUE(metafile::PlayPlaceableMetafile(bytes.data(), bytes.size(), header, placement, backend, reason));
+  metafile::RasterBackend backend(canvas, 10 * 100 * 100 * 3);  // room for a few figures
+  metafile::PlaySummary summary;
+  ASSERT_TRUE(
+      metafile::PlayPlaceableMetafile(bytes.data(), bytes.size(), header, placement, backend, reason, &summary));
   EXPECT_TRUE(backend.Exhausted());
-  EXPECT_EQ(canvas.Pixel(50, 50) & 0xFFFFFF, kBlue);  // the tenth figure, blue, was the last
+  EXPECT_TRUE(summary.stoppedOnBudget);
+  EXPECT_FALSE(summary.reachedEndRecord);
+  EXPECT_EQ(summary.budgetSpentAt.function, wmfw::kRectangle);
+  const uint32_t middle = canvas.Pixel(50, 50) & 0xFFFFFF;
+  EXPECT_TRUE(middle == kRed || middle == kBlue) << std::hex << middle;  // the figures drawn before stay
+  EXPECT_NE(canvas.Pixel(0, 0) & 0xFFFFFF, kGreen);                       // the records after it never ran
   EXPECT_EQ(backend.RasterCanvas(), nullptr);
-  EXPECT_FALSE(backend.Charge({0, 0, 1, 1}));
+  EXPECT_FALSE(backend.Charge(1));
+  const std::vector<std::string> notes = metafile::PlaybackNotes(summary);
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_NE(notes[0].find("work budget ran out at a RECTANGLE record"), std::string::npos) << notes[0];
 }
 
 }  // namespace
