@@ -52,6 +52,7 @@ int RunConversion(bool (*convert)()) {
       PrintLine("Saving As: " + ConversionJob.outputPath);
       PrintLine(saved ? "OK" : "Not OK");
       if (!saved && !lastFailureReason.empty()) PrintLine("Reason: " + lastFailureReason);
+      for (const std::string& note : lastConversionNotes) PrintLine("Notes: " + note);
     }
     if (!saved) continue;
     ++converted;

@@ -1,7 +1,8 @@
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <cstdint>
+#include <iterator>
+#include <string>
 
 #include "engine/fast_rescale.h"
 #include "engine/pipeline.h"
@@ -79,7 +80,11 @@ Bitmap Resize(Bitmap bitmap) {
   // A sliver of an image keeps at least one pixel rather than failing.
   width = std::max(width, 1LL);
   height = std::max(height, 1LL);
-  if (width > kMaxSide || height > kMaxSide || width * height > kMaxArea) return nullptr;
+  if (width > kMaxSide || height > kMaxSide || width * height > kMaxArea) {
+    lastStepProblem = "a " + std::to_string(width) + " x " + std::to_string(height) +
+                      " image is over the size limits (32767 pixels a side, 2^28 pixels in all)";
+    return nullptr;
+  }
   const FREE_IMAGE_FILTER filter = ResizeFilter(Settings.imageResizeAlgorithm);
   const int newWidth = static_cast<int>(width);
   const int newHeight = static_cast<int>(height);

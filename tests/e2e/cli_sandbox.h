@@ -2,6 +2,7 @@
 // user's home, configuration and runtime folders, and folders for inputs and outputs.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,9 @@ class CliSandbox {
   CliSandbox(const CliSandbox&) = delete;
   CliSandbox& operator=(const CliSandbox&) = delete;
 
-  // Runs the binary with these arguments (standard input from /dev/null) and waits for it.
-  RunResult Run(const std::vector<std::string>& arguments) const;
+  // Runs the binary with these arguments (standard input from /dev/null) and waits for it;
+  // with `addressSpaceMb`, under that limit of its address space (as `ulimit -v` sets).
+  RunResult Run(const std::vector<std::string>& arguments, size_t addressSpaceMb = 0) const;
 
   const std::string& Root() const { return root_; }  // ends in "/"
   std::string In() const { return root_ + "in/"; }

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -62,7 +63,7 @@ std::string CliSandbox::WriteFile(const std::string& relativePath, const std::st
   return path;
 }
 
-RunResult CliSandbox::Run(const std::vector<std::string>& arguments) const {
+RunResult CliSandbox::Run(const std::vector<std::string>& arguments, size_t addressSpaceMb) const {
   int outPipe[2], errPipe[2];
   RunResult result;
   if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return result;
@@ -88,6 +89,10 @@ RunResult CliSandbox::Run(const std::vector<std::string>& arguments) const {
     close(outPipe[0]);
     close(errPipe[0]);
     if (chdir(root_.c_str()) != 0) _exit(126);
+    if (addressSpaceMb > 0) {
+      const rlimit limit{addressSpaceMb << 20, addressSpaceMb << 20};
+      if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(125);
+    }
     execve(cargv[0], cargv.data(), cenv.data());
     _exit(127);
   }
