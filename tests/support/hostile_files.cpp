@@ -145,6 +145,14 @@ Bytes XorFills(const Size& s) {
   return Placeable(w, s);
 }
 
+// Ellipses as wide as the canvas and one pixel high: many pixels walked, few painted.
+Bytes FlatEllipses(const Size& s) {
+  WmfWriter w;
+  w.CreateBrush(1, 0).SelectObject(0);
+  for (int i = 0; i < s.repeats; ++i) w.Ellipse(0, Word(s.height / 2), Word(s.width), Word(s.height / 2 + 2));
+  return Placeable(w, s);
+}
+
 Bytes TinyFigures(const Size& s) {
   WmfWriter w;
   w.CreateBrush(0, Rgb(0, 255, 0)).SelectObject(0);
@@ -288,6 +296,7 @@ const std::vector<Kind>& Kinds() {
       {"flood-fills", "surface fills of the whole largest canvas", FloodFills, {16384, 16384, 2000, 0}},
       {"pattern-fills", "pattern-brush rectangles over the whole largest canvas", PatternFills, {16384, 16384, 2000, 0}},
       {"xor-fills", "XOR rectangles over the whole largest canvas", XorFills, {16384, 16384, 2000, 0}},
+      {"flat-ellipses", "8192-pixel wide ellipses one pixel high", FlatEllipses, {8192, 100, 12000000, 0}},
       {"tiny-figures", "small filled rectangles, as many as fit in the input limit", TinyFigures,
        {100, 100, 12000000, 0}},
       {"small-texts", "one-character strings, as many as fit in the input limit", SmallTexts, {100, 100, 12000000, 0}},
