@@ -41,6 +41,17 @@ cli_conversion_section() {
   "$root/bench/cli_conversion.sh" "$build"
 }
 
+# --- Hostile metafiles (HOSTILE_FILES=1: minutes, and 1.5 GB of temporary disk) ----------
+hostile_section() {
+  section "hostile metafiles: each bounded by the work budget"
+  if [ "${HOSTILE_FILES:-0}" != 1 ]; then
+    echo "skipped; HOSTILE_FILES=1 make bench times them (bench/hostile_files.sh)"
+    return 0
+  fi
+  "$root/bench/hostile_files.sh" "$build"
+}
+
 player_section
 pipeline_section
 cli_conversion_section
+hostile_section
