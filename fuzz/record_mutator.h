@@ -1,6 +1,6 @@
 // The fuzzer's structure-aware mutator. It sees a placeable metafile as its 40 header bytes
 // and a list of records, and mutates at that level: it repeats a record or a run of records
-// up to a hundred thousand times (files of many records are where drawing state accumulates
+// up to 2^17 times (files of many records are where drawing state accumulates
 // and work piles up, and byte-level mutation never builds them), puts boundary values into
 // parameter words and header fields, deletes, copies, swaps and renumbers records, and lets
 // the byte-level mutator work inside one record. The result is written back with consistent
@@ -140,22 +140,43 @@ class RecordMutator {
  private:
   size_t Below(size_t n) { return n == 0 ? 0 : size_t(random_() % n); }
 
-  // How often to repeat: every power of two up to 2^17 is as likely, and within it any count.
+  static uint16_t FunctionOf(const Bytes& record) { return uint16_t(record[4] | (record[5] << 8)); }
+
+  // A record chosen by its kind first, so that one record among thousands of another kind
+  // is as likely to be picked as they are.
+  size_t AnyKindOfRecord(const ParsedMetafile& m) {
+    std::vector<uint16_t> kinds;
+    for (const Bytes& r : m.records) {
+      if (std::find(kinds.begin(), kinds.end(), FunctionOf(r)) == kinds.end()) kinds.push_back(FunctionOf(r));
+      if (kinds.size() >= 64) break;
+    }
+    const uint16_t kind = kinds[Below(kinds.size())];
+    std::vector<size_t> ofKind;
+    for (size_t i = 0; i < m.records.size(); ++i) {
+      if (FunctionOf(m.records[i]) == kind) ofKind.push_back(i);
+    }
+    return ofKind[Below(ofKind.size())];
+  }
+
+  // How often to repeat: half the time any power of two up to 2^17 is as likely, the other
+  // half one of the largest four (accumulations show only after many records); within the
+  // power any count.
   size_t RepeatCount() {
-    const size_t top = size_t(1) << Below(kMaxRepeatExponent + 1);
-    return 1 + Below(top);
+    const size_t exponent = Below(2) ? Below(kMaxRepeatExponent + 1) : kMaxRepeatExponent - Below(4);
+    return 1 + Below(size_t(1) << exponent);
   }
 
   bool MutateOnce(ParsedMetafile& m, size_t maxSize) {
-    switch (Below(m.records.empty() ? 1 : 9)) {
+    switch (Below(m.records.empty() ? 1 : 10)) {
       case 0: return InterestingHeaderWord(m);
-      case 1: return RepeatRun(m, maxSize, 1);
-      case 2: return RepeatRun(m, maxSize, 1 + Below(8));
-      case 3: return InterestingParameter(m, Below(m.records.size()));
-      case 4: return MutateRecordBytes(m, maxSize);
-      case 5: return DeleteRecords(m);
-      case 6: return CopyRecord(m, maxSize);
-      case 7: return SwapRecords(m);
+      case 1:
+      case 2: return RepeatRun(m, maxSize, 1);
+      case 3: return RepeatRun(m, maxSize, 1 + Below(8));
+      case 4: return InterestingParameter(m, AnyKindOfRecord(m));
+      case 5: return MutateRecordBytes(m, maxSize);
+      case 6: return DeleteRecords(m);
+      case 7: return CopyRecord(m, maxSize);
+      case 8: return SwapRecords(m);
       default: return Renumber(m);
     }
   }
@@ -168,12 +189,12 @@ class RecordMutator {
     return true;
   }
 
-  // Repeats a run of records; a third of the time one of them first gets a boundary value,
-  // so that a value and its accumulation arrive together.
+  // Repeats a run of records; half the time one of them first gets a boundary value, so
+  // that a value and its accumulation arrive together.
   bool RepeatRun(ParsedMetafile& m, size_t maxSize, size_t length) {
-    const size_t first = Below(m.records.size());
+    const size_t first = AnyKindOfRecord(m);
     const size_t last = std::min(m.records.size(), first + length);
-    if (Below(3) == 0) InterestingParameter(m, first + Below(last - first));
+    if (Below(2) == 0) InterestingParameter(m, first + Below(last - first));
     size_t runBytes = 0;
     for (size_t i = first; i < last; ++i) runBytes += m.records[i].size();
     const size_t room = maxSize > SerialisedSize(m) ? maxSize - SerialisedSize(m) : 0;

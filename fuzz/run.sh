@@ -15,7 +15,9 @@ fuzzer="$build/fuzz/fuzz_metafile"
 seconds=${FUZZ_SECONDS:-60}
 # Files of many records (a hundred thousand repeated offsets, say) are where drawing state
 # accumulates and work piles up; the mutator repeats records to build them.
-max_len=${FUZZ_MAX_LEN:-4194304}
+max_len=${FUZZ_MAX_LEN:-1048576}
+# Coverage by edges only (-use_counters=0): with hit counts, every new number of repeats
+# would count as new and fill the corpus with large, slow inputs; quick inputs are favoured.
 
 if [ ! -x "$fuzzer" ]; then
   echo "fuzz/run.sh: $fuzzer is missing; build it with: make fuzz" >&2
@@ -36,6 +38,8 @@ status=0
   -malloc_limit_mb=2048 \
   -max_len="$max_len" \
   -len_control=0 \
+  -use_counters=0 \
+  -entropic_scale_per_exec_time=1 \
   -print_final_stats=1 \
   -artifact_prefix="$artifacts" ${FUZZ_FLAGS:-} || status=$?
 
