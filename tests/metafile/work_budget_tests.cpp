@@ -69,23 +69,6 @@ TEST(WorkBudget, EveryHostileKindRunsOutOfBudget) {
   }
 }
 
-// The same kind twice as often costs about twice as much: work is paid where it is done,
-// not once per file.
-TEST(WorkBudget, CostGrowsWithTheWork) {
-  for (const SmallKind& small : kSmallKinds) {
-    const hostile::Kind* kind = hostile::FindKind(small.name);
-    ASSERT_NE(kind, nullptr) << small.name;
-    hostile::Size once = small.size;
-    once.repeats = std::max(1, small.size.repeats / 20);
-    hostile::Size twice = once;
-    twice.repeats = 2 * once.repeats;
-    const int64_t unlimited = int64_t(1) << 50;
-    const Played one = Play(kind->build(once), unlimited);
-    const Played two = Play(kind->build(twice), unlimited);
-    EXPECT_GT(two.spent - one.spent, (one.spent - 1) / 3) << small.name;
-  }
-}
-
 TEST(WorkBudget, ThePictureKeepsWhatWasDrawnBeforeTheBudgetRanOut) {
   WmfWriter w;
   w.CreatePen(5, 0, 0).SelectObject(0).CreateBrush(0, Rgb(255, 0, 0)).SelectObject(1).Rectangle(0, 0, 51, 101);
