@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 # Warnings are errors in every build made here (and so in CI, which runs these targets).
 WERROR ?= ON
 
-.PHONY: all deps configure build run test bench asan-test fuzz corpus clean
+.PHONY: all deps configure build run test bench asan-test fuzz corpus screenshots install clean
 
 all: build
 
@@ -45,10 +45,21 @@ corpus: configure
 	@cmake --build $(BUILD) -j$(JOBS) --target corpus_compare wmf_render
 	@./$(BUILD)/tools/corpus_compare --out $(BUILD)/corpus $(CORPUS_FLAGS)
 
+# A PNG of every window and page, drawn on a private virtual display (SCENES picks some by name).
+screenshots: build
+	@rm -rf $(BUILD)/screenshots
+	@tests/ui/with_display.sh --wm ./$(BUILD)/tools/screenshots/vecrast_screenshots $(BUILD)/screenshots $(SCENES)
+
+# Installs the program under PREFIX (default /usr/local): the executable, the window module,
+# the data files, the desktop entry and the icons.
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
 # libFuzzer targets (clang); FUZZ_SECONDS bounds each run.
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DVECRAST_FUZZ=ON -DVECRAST_TESTS=OFF -DVECRAST_WERROR=$(WERROR) >/dev/null
+	  -DVECRAST_FUZZ=ON -DVECRAST_TESTS=OFF -DVECRAST_WINDOW=OFF -DVECRAST_WERROR=$(WERROR) >/dev/null
 	@cmake --build build-fuzz -j$(JOBS) --target fuzz_metafile
 	@./fuzz/run.sh build-fuzz
 

@@ -51,7 +51,52 @@ hostile_section() {
   "$root/bench/hostile_files.sh" "$build"
 }
 
+# --- Window start-up ---------------------------------------------------------------------------
+# Process start to the main window's first paint on a private virtual display, and the shared
+# objects a command-line run maps (none of them may belong to the window).
+window_section() {
+  section "window start-up (median of ${WINDOW_RUNS:-11})"
+  if [ ! -x "$build/bench/window_startup" ] || [ ! -f "$build/vecrast-ui.so" ]; then
+    echo "window module not built"
+    return 0
+  fi
+  "$root/tests/ui/with_display.sh" "$build/bench/window_startup" "$build/vecrast" "${WINDOW_RUNS:-11}"
+  local scratch
+  scratch=$(mktemp -d)
+  "$build/tools/make_sample" "$scratch/sample.wmf" >/dev/null
+  local loaded
+  loaded=$(XDG_RUNTIME_DIR=$scratch LD_DEBUG=files "$build/vecrast" -q -i "$scratch/sample.wmf" -o "$scratch/" 2>&1 |
+    grep -o 'file=[^ ]*' | sort -u | sed 's/file=//')
+  echo "a command-line run maps $(echo "$loaded" | grep -c .) shared objects;" \
+    "window libraries among them: $(echo "$loaded" | grep -cE 'libwx_|libgtk|libgdk|vecrast-ui')"
+  rm -rf "$scratch"
+}
+
+# --- One-file conversion beside its floor and wmf2gd ------------------------------------------
+# The whole process per corpus file, interleaved with `vecrast -v` (load and exit) and with
+# libwmf's wmf2gd converting the same file to JPEG when it is installed (Debian: libwmf-bin).
+side_by_side_section() {
+  section "one-file conversion side by side (corpus: $corpus, ${SIDE_BY_SIDE_ROUNDS:-3} rounds)"
+  if [ ! -d "$corpus/wmf" ]; then
+    echo "corpus not found; set VECRAST_CORPUS to measure the one-file conversion"
+    return 0
+  fi
+  local wmf2gd=()
+  if command -v wmf2gd >/dev/null 2>&1; then
+    wmf2gd=(--wmf2gd "$(command -v wmf2gd)")
+  else
+    echo "wmf2gd not installed (Debian package libwmf-bin): vecrast and its floor only"
+  fi
+  local runtime
+  runtime=$(mktemp -d)
+  XDG_RUNTIME_DIR="$runtime" "$build/bench/side_by_side" --corpus "$corpus" --vecrast "$build/vecrast" \
+    --rounds "${SIDE_BY_SIDE_ROUNDS:-3}" "${wmf2gd[@]}"
+  rm -rf "$runtime"
+}
+
 player_section
 pipeline_section
 cli_conversion_section
 hostile_section
+window_section
+side_by_side_section

@@ -78,13 +78,13 @@ inline std::string CheckPlayerOnInput(const uint8_t* data, size_t size, bool twi
 
   metafile::Picture picture;
   reason.clear();
-  const bool rendered = metafile::RenderPlaceableMetafile(data, size, picture, reason, kCheckedWorkUnits);
+  const bool rendered = metafile::RenderPlaceableMetafile(data, size, picture, reason, nullptr, kCheckedWorkUnits);
   if (!rendered) return reason.empty() ? "RenderPlaceableMetafile failed without a reason" : "";
   if (!placed) return "rendered a file whose header or placement is refused";
   if (std::string broken = CheckPicture(picture, placement); !broken.empty()) return broken;
   if (twice) {
     metafile::Picture again;
-    if (!metafile::RenderPlaceableMetafile(data, size, again, reason, kCheckedWorkUnits) ||
+    if (!metafile::RenderPlaceableMetafile(data, size, again, reason, nullptr, kCheckedWorkUnits) ||
         again.pixels != picture.pixels) {
       return "a second rendering of the same bytes differs";
     }

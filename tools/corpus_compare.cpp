@@ -28,6 +28,7 @@
 #include "fidelity/png_file.h"
 #include "fidelity/process_limits.h"
 #include "fidelity/rgb_image.h"
+#include "fidelity/statistics.h"
 #include "metafile/metafile.h"
 
 namespace {
@@ -60,7 +61,7 @@ constexpr char kUsage[] =
     "  --diff N         write side-by-side images of the N worst files of each group to OUT/diff/\n"
     "  --worst N        list the N worst files of each group (default 15)\n"
     "  --only TEXT      only files whose name contains TEXT\n"
-    "  --baseline TSV   list files whose SSIM changed since the run that wrote TSV (a results.tsv)\n"
+    "  --baseline TSV   list files whose SSIM or missing-glyph boxes changed since the run that wrote TSV\n"
     "  --summary        no per-file lines\n"
     "  --no-png         do not write our renderings\n"
     "  --no-refusals    skip the negative/ and plain/ checks\n"
@@ -109,6 +110,7 @@ struct FileResult {
   bool failedHard = false;  // crashed or hung
   int ourWidth = 0, ourHeight = 0, refWidth = 0, refHeight = 0;
   double renderMs = 0;
+  size_t missingGlyphs = 0;  // characters the player drew as the missing-glyph box
   Comparison cmp;
   std::string note;  // why it failed, or a remark
 
@@ -123,9 +125,9 @@ std::string OneLine(std::string text) {
 
 std::string Serialize(const FileResult& r) {
   char numbers[512];
-  std::snprintf(numbers, sizeof numbers, "%d\t%d\t%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.17g\t", r.rendered ? 1 : 0,
+  std::snprintf(numbers, sizeof numbers, "%d\t%d\t%d\t%d\t%d\t%d\t%.17g\t%.17g\t%.17g\t%.17g\t%zu\t", r.rendered ? 1 : 0,
                 r.ourWidth, r.ourHeight, r.refWidth, r.refHeight, r.cmp.sameSize ? 1 : 0, r.cmp.psnr, r.cmp.ssim,
-                r.cmp.bigDiffShare, r.renderMs);
+                r.cmp.bigDiffShare, r.renderMs, r.missingGlyphs);
   return numbers + OneLine(r.note);
 }
 
@@ -134,9 +136,9 @@ FileResult Deserialize(const std::string& text) {
   std::stringstream in(text);
   std::string field;
   std::vector<std::string> f;
-  while (f.size() < 10 && std::getline(in, field, '\t')) f.push_back(field);
+  while (f.size() < 11 && std::getline(in, field, '\t')) f.push_back(field);
   std::getline(in, r.note);
-  if (f.size() < 10) {
+  if (f.size() < 11) {
     r.note = "unreadable result from worker";
     return r;
   }
@@ -150,6 +152,7 @@ FileResult Deserialize(const std::string& text) {
   r.cmp.ssim = std::strtod(f[7].c_str(), nullptr);
   r.cmp.bigDiffShare = std::strtod(f[8].c_str(), nullptr);
   r.renderMs = std::strtod(f[9].c_str(), nullptr);
+  r.missingGlyphs = std::strtoul(f[10].c_str(), nullptr, 10);
   return r;
 }
 
@@ -159,8 +162,10 @@ bool RenderFile(const CorpusFile& file, RgbImage& image, FileResult& r) {
   std::vector<uint8_t> bytes;
   if (!ReadFileBytes(file.path, bytes, r.note)) return false;
   metafile::Picture picture;
+  metafile::RenderStats stats;
   const auto start = Clock::now();
-  r.rendered = metafile::RenderPlaceableMetafile(bytes.data(), bytes.size(), picture, r.note);
+  r.rendered = metafile::RenderPlaceableMetafile(bytes.data(), bytes.size(), picture, r.note, &stats);
+  r.missingGlyphs = stats.missingGlyphs;
   r.renderMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
   if (!r.rendered) {
     if (r.note.empty()) r.note = "refused without a reason";
@@ -234,21 +239,14 @@ void PrintFileLine(const CorpusFile& file, const FileResult& r) {
     std::printf("%-*s %-5s %-21s FAILED: %s\n", nameWidth, file.name.c_str(), kind.c_str(), SizeText(r).c_str(), r.note.c_str());
     return;
   }
-  std::printf("%-*s %-5s %-21s %7s %7s %7s %9s  %s%s\n", nameWidth, file.name.c_str(), kind.c_str(), SizeText(r).c_str(),
-              Number(r.cmp.psnr, "%.2f").c_str(), Number(r.cmp.ssim, "%.4f").c_str(),
-              Number(100 * r.cmp.bigDiffShare, "%.2f%%").c_str(), Number(r.renderMs, "%.1f").c_str(),
+  std::printf("%-*s %-5s %-21s %7s %7s %7s %9s %6zu  %s%s\n", nameWidth, file.name.c_str(), kind.c_str(),
+              SizeText(r).c_str(), Number(r.cmp.psnr, "%.2f").c_str(), Number(r.cmp.ssim, "%.4f").c_str(),
+              Number(100 * r.cmp.bigDiffShare, "%.2f%%").c_str(), Number(r.renderMs, "%.1f").c_str(), r.missingGlyphs,
               RefRemark(file).c_str(), r.note.c_str());
 }
 
-double Median(std::vector<double> values) {
-  if (values.empty()) return NAN;
-  std::sort(values.begin(), values.end());
-  const size_t mid = values.size() / 2;
-  return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
-
 struct GroupFigures {
-  size_t files = 0, rendered = 0, hardFailures = 0, sizeMismatches = 0, good = 0;
+  size_t files = 0, rendered = 0, hardFailures = 0, sizeMismatches = 0, good = 0, missingGlyphs = 0, filesWithBoxes = 0;
   double medianSsim = NAN, medianPsnr = NAN, meanBigDiff = NAN;
 };
 
@@ -263,6 +261,8 @@ GroupFigures Summarise(const std::vector<const FileResult*>& results) {
     if (r->Score() >= kGoodSsim) ++g.good;
     if (!r->rendered) continue;
     ++g.rendered;
+    g.missingGlyphs += r->missingGlyphs;
+    g.filesWithBoxes += r->missingGlyphs ? 1 : 0;
     if (!r->cmp.sameSize) ++g.sizeMismatches;
     psnr.push_back(std::isinf(r->cmp.psnr) ? 99.0 : r->cmp.psnr);
     bigDiff += r->cmp.bigDiffShare;
@@ -279,17 +279,19 @@ void PrintSummary(const std::vector<CorpusFile>& files, const std::vector<FileRe
     (files[i].equation ? equations : others).push_back(&results[i]);
     all.push_back(&results[i]);
   }
-  std::printf("\n%-10s %6s %9s %7s %10s %7s %11s %12s %11s %10s\n", "group", "files", "rendered", "failed", "crash/hang",
-              "size!=", "median SSIM", "SSIM>=0.95", "median PSNR", "mean >32");
+  std::printf("\n%-10s %6s %9s %7s %10s %7s %11s %12s %11s %10s %15s\n", "group", "files", "rendered", "failed",
+              "crash/hang", "size!=", "median SSIM", "SSIM>=0.95", "median PSNR", "mean >32", "boxes (files)");
   for (const auto& [name, group] : {std::pair{"equations", &equations}, {"other", &others}, {"all", &all}}) {
     const GroupFigures g = Summarise(*group);
     const double goodShare = g.files ? 100.0 * double(g.good) / double(g.files) : NAN;
-    std::printf("%-10s %6zu %9zu %7zu %10zu %7zu %11s %11s%% %11s %10s\n", name, g.files, g.rendered,
+    const std::string boxes = std::to_string(g.missingGlyphs) + " (" + std::to_string(g.filesWithBoxes) + ")";
+    std::printf("%-10s %6zu %9zu %7zu %10zu %7zu %11s %11s%% %11s %10s %15s\n", name, g.files, g.rendered,
                 g.files - g.rendered, g.hardFailures, g.sizeMismatches, Number(g.medianSsim, "%.4f").c_str(),
                 Number(goodShare, "%.1f").c_str(), Number(g.medianPsnr, "%.2f").c_str(),
-                Number(100 * g.meanBigDiff, "%.2f%%").c_str());
+                Number(100 * g.meanBigDiff, "%.2f%%").c_str(), boxes.c_str());
   }
-  std::printf("(a file that failed to render counts as SSIM 0; median PSNR over rendered files, identical = 99)\n");
+  std::printf("(a file that failed to render counts as SSIM 0; median PSNR over rendered files, identical = 99;\n"
+              " boxes: characters the player drew as the missing-glyph box, and the files with any)\n");
 }
 
 // Indices of the rendered files of one group, worst SSIM first.
@@ -319,36 +321,53 @@ void PrintFailures(const std::vector<CorpusFile>& files, const std::vector<FileR
 void WriteResultsTable(const std::string& path, const std::vector<CorpusFile>& files, const std::vector<FileResult>& results) {
   FILE* out = std::fopen(path.c_str(), "w");
   if (!out) return;
-  std::fprintf(out, "file\tkind\trendered\tour_w\tour_h\tref_w\tref_h\tsame_size\tpsnr\tssim\tbig_diff\trender_ms\tnote\n");
+  std::fprintf(out, "file\tkind\trendered\tour_w\tour_h\tref_w\tref_h\tsame_size\tpsnr\tssim\tbig_diff\trender_ms\tboxes\tnote\n");
   for (size_t i = 0; i < files.size(); ++i) {
     const FileResult& r = results[i];
-    std::fprintf(out, "%s\t%s\t%d\t%d\t%d\t%d\t%d\t%d\t%.4f\t%.6f\t%.6f\t%.3f\t%s\n", files[i].name.c_str(),
+    std::fprintf(out, "%s\t%s\t%d\t%d\t%d\t%d\t%d\t%d\t%.4f\t%.6f\t%.6f\t%.3f\t%zu\t%s\n", files[i].name.c_str(),
                  files[i].equation ? "eq" : "other", r.rendered, r.ourWidth, r.ourHeight, r.refWidth, r.refHeight,
-                 r.cmp.sameSize, r.cmp.psnr, r.cmp.ssim, r.cmp.bigDiffShare, r.renderMs, OneLine(r.note).c_str());
+                 r.cmp.sameSize, r.cmp.psnr, r.cmp.ssim, r.cmp.bigDiffShare, r.renderMs, r.missingGlyphs,
+                 OneLine(r.note).c_str());
   }
   std::fclose(out);
 }
 
-// file -> SSIM as the summary counts it, from an earlier results.tsv.
-std::map<std::string, double> ReadBaseline(const std::string& path) {
-  std::map<std::string, double> scores;
+// One file of an earlier results.tsv: SSIM as the summary counts it, and the missing-glyph
+// boxes drawn (-1 when that run did not count them).
+struct BaselineFile {
+  double ssim = 0;
+  long boxes = -1;
+};
+
+std::map<std::string, BaselineFile> ReadBaseline(const std::string& path) {
+  std::map<std::string, BaselineFile> files;
   FILE* in = std::fopen(path.c_str(), "r");
-  if (!in) return scores;
+  if (!in) return files;
   char line[4096];
+  size_t boxesColumn = 0;  // 0: none
   while (std::fgets(line, sizeof line, in)) {
     std::vector<std::string> fields;
     std::stringstream row(line);
     std::string field;
     while (std::getline(row, field, '\t')) fields.push_back(field);
     constexpr size_t kRendered = 2, kSsim = 9;
-    if (fields.size() <= kSsim || fields[0] == "file") continue;
+    if (!fields.empty() && fields[0] == "file") {
+      for (size_t c = 0; c < fields.size(); ++c) boxesColumn = fields[c] == "boxes" ? c : boxesColumn;
+      continue;
+    }
+    if (fields.size() <= kSsim) continue;
     const double ssim = std::strtod(fields[kSsim].c_str(), nullptr);
-    scores[fields[0]] = fields[kRendered] == "1" && !std::isnan(ssim) ? ssim : 0.0;
+    BaselineFile& file = files[fields[0]];
+    file.ssim = fields[kRendered] == "1" && !std::isnan(ssim) ? ssim : 0.0;
+    if (boxesColumn && fields.size() > boxesColumn) file.boxes = std::strtol(fields[boxesColumn].c_str(), nullptr, 10);
   }
   std::fclose(in);
-  return scores;
+  return files;
 }
 
+// Files whose missing-glyph boxes changed form a group of their own: characters drawn as
+// symbols instead of boxes differ from references drawn without those faces. Every other
+// file whose SSIM moved by more than kChange is listed as better or worse.
 void PrintChangesSince(const std::string& path, const std::vector<CorpusFile>& files, const std::vector<FileResult>& results) {
   const auto before = ReadBaseline(path);
   if (before.empty()) {
@@ -357,22 +376,42 @@ void PrintChangesSince(const std::string& path, const std::vector<CorpusFile>& f
   }
   constexpr double kChange = 0.01;
   std::vector<std::pair<double, size_t>> worse, better;
+  std::vector<size_t> boxesChanged;
   std::vector<double> oldScores, newScores;
+  long boxesBefore = 0, boxesAfter = 0;
+  bool counted = true;
   for (size_t i = 0; i < files.size(); ++i) {
     const auto found = before.find(files[i].name);
     if (found == before.end()) continue;
-    const double delta = results[i].Score() - found->second;
-    oldScores.push_back(found->second);
+    const double delta = results[i].Score() - found->second.ssim;
+    oldScores.push_back(found->second.ssim);
     newScores.push_back(results[i].Score());
-    if (delta < -kChange) worse.push_back({delta, i});
-    if (delta > kChange) better.push_back({delta, i});
+    counted = counted && found->second.boxes >= 0;
+    boxesBefore += std::max(0L, found->second.boxes);
+    boxesAfter += long(results[i].missingGlyphs);
+    if (found->second.boxes >= 0 && found->second.boxes != long(results[i].missingGlyphs)) {
+      boxesChanged.push_back(i);
+    } else if (delta < -kChange) {
+      worse.push_back({delta, i});
+    } else if (delta > kChange) {
+      better.push_back({delta, i});
+    }
   }
   std::sort(worse.begin(), worse.end());
   std::printf("\nagainst baseline %s (%zu files in both): median SSIM %.4f -> %.4f; %zu better, %zu worse by more than %.2f\n",
               path.c_str(), newScores.size(), Median(oldScores), Median(newScores), better.size(), worse.size(), kChange);
+  if (counted) {
+    std::printf("missing-glyph boxes %ld -> %ld; %zu files drew a different number of boxes:\n", boxesBefore, boxesAfter,
+                boxesChanged.size());
+  }
+  for (const size_t i : boxesChanged) {
+    const BaselineFile& old = before.at(files[i].name);
+    std::printf("  boxes: %-*s %5ld -> %-5zu SSIM %.4f -> %.4f\n", nameWidth, files[i].name.c_str(), old.boxes,
+                results[i].missingGlyphs, old.ssim, results[i].Score());
+  }
   for (size_t k = 0; k < worse.size() && k < 20; ++k) {
     const size_t i = worse[k].second;
-    std::printf("  worse: %-*s %.4f -> %.4f\n", nameWidth, files[i].name.c_str(), before.at(files[i].name), results[i].Score());
+    std::printf("  worse: %-*s %.4f -> %.4f\n", nameWidth, files[i].name.c_str(), before.at(files[i].name).ssim, results[i].Score());
   }
 }
 
@@ -483,8 +522,8 @@ int main(int argc, char** argv) {
               seconds);
   std::printf("equation pictures: files carrying the equation editor's comment record (\"MathType\")\n\n");
   if (options.perFile) {
-    std::printf("%-*s %-5s %-21s %7s %7s %7s %9s\n", nameWidth, "file", "kind", "size (ours!=ref)", "PSNR", "SSIM", ">32",
-                "render ms");
+    std::printf("%-*s %-5s %-21s %7s %7s %7s %9s %6s\n", nameWidth, "file", "kind", "size (ours!=ref)", "PSNR", "SSIM", ">32",
+                "render ms", "boxes");
     for (size_t i = 0; i < files.size(); ++i) PrintFileLine(files[i], results[i]);
   }
   PrintSummary(files, results);

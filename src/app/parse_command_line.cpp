@@ -23,20 +23,22 @@ void PrintBanner() {
   PrintLine(" ");
 }
 
-bool RunEarlySwitch(const std::string& key, int& exitStatus) {
+bool RunEarlySwitch(const Arguments& arguments, CommandLineOutcome& outcome) {
+  const std::string key = OptionKey(arguments, 0);
   if (key == "-U" || key == "-T") {
-    PrintErrorLine("Error: " + key + " is a mode of the windowed program, which is not part of this build");
-    exitStatus = 1;
+    outcome.windowed = true;
+    outcome.windowMode = key == "-U" ? kVecrastUninstallOffer : kVecrastScreenshot;
+    if (key == "-T") outcome.windowFolder = OptionValue(arguments, 1);
     return true;
   }
   if (key == "-V" || key == "--VERSION") {
     PrintLine(VersionText(kVersionNumber));
-    exitStatus = 0;
+    outcome.exitStatus = 0;
     return true;
   }
   if (key == "-H" || key == "-?" || key == "--HELP") {
     for (const std::string& line : HelpLines(ProgramName())) PrintLine(line);
-    exitStatus = 0;
+    outcome.exitStatus = 0;
     return true;
   }
   return false;
@@ -51,7 +53,7 @@ CommandLineOutcome ParseCommandLine(const Arguments& arguments) {
     return outcome;
   }
   PrepareCommandLineRun();
-  if (RunEarlySwitch(OptionKey(arguments, 0), outcome.exitStatus)) return outcome;
+  if (RunEarlySwitch(arguments, outcome)) return outcome;
 
   const OptionReadResult state = ReadOptions(arguments);
   if (!state.error.empty()) {

@@ -1,18 +1,24 @@
 // The command-line entry: early switches, options and profiles, then the console run.
 #pragma once
 
+#include <string>
+
 #include "app/arguments.h"
+#include "app/window_module.h"
 
 namespace vecrast {
 
 struct CommandLineOutcome {
-  bool windowed = false;  // no input was named: the windowed mode would start
-  int exitStatus = 0;     // when not windowed: the status to end the process with
+  bool windowed = false;  // a window is to open: the windowed program or a side mode
+  VecrastWindowMode windowMode = kVecrastMainWindow;
+  std::string windowFolder;  // the screenshot mode's folder ("" for the program folder)
+  int exitStatus = 0;        // when not windowed: the status to end the process with
 };
 
 // Reads the arguments into Settings and ConversionJob (starting from the command-line
 // defaults, never from the configuration file) and runs what they ask for: help, version,
-// or a console conversion. Returns windowed when no "-i" was given.
+// or a console conversion. Returns windowed when no "-i" was given, or when "-U" or "-T"
+// asks for a side mode of the window.
 CommandLineOutcome ParseCommandLine(const Arguments& arguments);
 
 }  // namespace vecrast

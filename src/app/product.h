@@ -10,6 +10,9 @@ inline constexpr int kVersionNumber = 250;
 // The maker's one-line legal notice as the console prints it ("(c)" for the sign).
 inline constexpr const char* kConsoleLegalNotice = "Copyright (c) 2026 Zentrafax. All rights reserved.";
 inline constexpr const char* kMakerWebAddress = "https://www.zentrafax.example/";
+// The same notice as the window shows it.
+inline constexpr const char* kLegalNotice = "Copyright \u00a9 2026 Zentrafax. All rights reserved.";
+inline constexpr const char* kSupportMailAddress = "support@zentrafax.example";
 
 // A three-digit version number as text: 250 gives "2.5", 251 "2.5.1", 200 "2.0".
 std::string VersionText(int versionNumber);

@@ -7,7 +7,7 @@
 #include "app/product.h"
 #include "app/run_setup.h"
 #include "app/single_instance.h"
-#include "platform/console.h"
+#include "app/windowed_start.h"
 #include "platform/instance_lock.h"
 #include "settings/settings.h"
 
@@ -23,10 +23,7 @@ int RunProgram(int argc, char** argv) {
   Settings.instanceHandle = 1;
 
   const CommandLineOutcome outcome = ParseCommandLine(arguments);
-  if (outcome.windowed) {
-    PrintErrorLine("The windowed mode is not part of this build; use -i FILE to convert a file, -h for help");
-    return EndProgram(1);
-  }
+  if (outcome.windowed) return EndProgram(OpenWindowedProgram(outcome.windowMode, outcome.windowFolder));
   return EndProgram(outcome.exitStatus);
 }
 

@@ -41,7 +41,9 @@ int RunConversion(bool (*convert)()) {
   const bool debug = DebugOutputOn();
   int32_t fileNumber = 0;
   int32_t converted = 0;
-  for (auto entry = InputFileMap.begin(); entry != InputFileMap.end() && ProgressState.keepRunning != 0; ++entry) {
+  for (auto entry = InputFileMap.begin(); entry != InputFileMap.end(); ++entry) {
+    WaitWhileHeld();
+    if (ProgressState.keepRunning == 0) break;
     ++fileNumber;
     ConversionJob.inputPath = entry->first;
     ConversionJob.subfolder = entry->second.subfolder;

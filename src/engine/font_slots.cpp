@@ -9,6 +9,9 @@
 #include <cmath>
 #include <memory>
 
+#include "metafile/charset_decode.h"
+#include "metafile/face_choice.h"
+
 namespace vecrast {
 namespace {
 
@@ -28,44 +31,61 @@ double PixelSizeFor(int points) {
   return std::round(clamped * 96.0 / 72.0);
 }
 
-Pattern MatchFont(const std::string& faceName, double pixelSize, int styleFlags) {
-  Pattern request(FcPatternCreate());
-  if (!request) return nullptr;
-  FcPatternAddString(request.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(faceName.c_str()));
-  FcPatternAddDouble(request.get(), FC_PIXEL_SIZE, pixelSize);
-  FcPatternAddInteger(request.get(), FC_WEIGHT,
-                      (styleFlags & kFontBold) ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(request.get(), FC_SLANT,
-                      (styleFlags & kFontItalic) ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  if (!FcConfigSubstitute(nullptr, request.get(), FcMatchPattern)) return nullptr;
-  FcDefaultSubstitute(request.get());
-  FcResult result = FcResultNoMatch;
-  Pattern match(FcFontMatch(nullptr, request.get(), &result));
-  if (!match || result != FcResultMatch) return nullptr;
-  FcChar8* file = nullptr;
-  if (FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch || !file ||
-      access(reinterpret_cast<const char*>(file), R_OK) != 0)
-    return nullptr;
-  return match;
+struct Style {
+  int weight = FC_WEIGHT_REGULAR;
+  int slant = FC_SLANT_ROMAN;
+};
+
+// The weight and slant the font file itself has.
+Style StyleOfFile(const metafile::FontFile& file) {
+  Style style;
+  int count = 0;
+  Pattern font(FcFreeTypeQuery(reinterpret_cast<const FcChar8*>(file.path.c_str()), unsigned(file.index), nullptr, &count));
+  if (!font) return style;
+  FcPatternGetInteger(font.get(), FC_WEIGHT, 0, &style.weight);
+  FcPatternGetInteger(font.get(), FC_SLANT, 0, &style.slant);
+  return style;
+}
+
+// The watermark font: the file the metafile player would draw the face name with, and
+// rendering options fixed here, never taken from the desktop's or the user's font settings
+// (they are those of Debian's default configuration: slight hinting by the font's own
+// instructions, grey smoothing). A bold or italic request for a file without that style is
+// synthesised, emboldened or slanted as fontconfig's standard rules do it.
+Pattern FontPattern(const std::string& faceName, int styleFlags) {
+  const bool bold = (styleFlags & kFontBold) != 0;
+  const bool italic = (styleFlags & kFontItalic) != 0;
+  const metafile::FontFile file = metafile::ChooseFace(faceName, metafile::kAnsiCharset, bold, italic).file;
+  if (file.path.empty() || access(file.path.c_str(), R_OK) != 0) return nullptr;
+  Pattern pattern(FcPatternCreate());
+  if (!pattern) return nullptr;
+  FcPatternAddString(pattern.get(), FC_FILE, reinterpret_cast<const FcChar8*>(file.path.c_str()));
+  FcPatternAddInteger(pattern.get(), FC_INDEX, file.index);
+  FcPatternAddBool(pattern.get(), FC_ANTIALIAS, FcTrue);
+  FcPatternAddBool(pattern.get(), FC_HINTING, FcTrue);
+  FcPatternAddInteger(pattern.get(), FC_HINT_STYLE, FC_HINT_SLIGHT);
+  FcPatternAddBool(pattern.get(), FC_AUTOHINT, FcFalse);
+  FcPatternAddInteger(pattern.get(), FC_LCD_FILTER, FC_LCD_DEFAULT);
+  const Style style = StyleOfFile(file);
+  if (bold && style.weight <= FC_WEIGHT_MEDIUM) FcPatternAddBool(pattern.get(), FC_EMBOLDEN, FcTrue);
+  if (italic && style.slant == FC_SLANT_ROMAN) {
+    const FcMatrix shear{1, 0.2, 0, 1};
+    FcPatternAddMatrix(pattern.get(), FC_MATRIX, &shear);
+  }
+  return pattern;
 }
 
 }  // namespace
-
-#if defined(__SANITIZE_ADDRESS__)
-// fontconfig loses a small block while it parses its configuration files, once per
-// process; sanitizer builds tell LeakSanitizer to leave fontconfig's own allocations alone.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-#endif
 
 bool LoadFont(int slot, const std::string& faceName, int size, int styleFlags) {
   if (!IsSlot(slot)) return false;
   FreeFont(slot);
   if (faceName.empty()) return false;
   const double pixelSize = PixelSizeFor(size);
-  Pattern match = MatchFont(faceName, pixelSize, styleFlags);
-  if (!match) return false;
+  Pattern pattern = FontPattern(faceName, styleFlags);
+  if (!pattern) return false;
   // The face keeps its own reference to the pattern.
-  cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(match.get());
+  cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(pattern.get());
   if (cairo_font_face_status(face) != CAIRO_STATUS_SUCCESS) {
     cairo_font_face_destroy(face);
     return false;

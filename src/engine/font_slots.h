@@ -25,10 +25,12 @@ struct LoadedFont {
   bool strikeOut = false;
 };
 
-// Loads fontconfig's best match for the face name, `size` points and the bold and italic
-// flags into the slot, replacing what it held. Underline and strike-out are kept for
-// drawing. Returns false, leaving the slot empty, when the name is empty, the slot number
-// is out of range or no font file is found. Call from one thread while no run uses the slot.
+// Loads the font the metafile player draws the face name with (its font policy over the
+// installed fonts; per-user and desktop font settings play no part), at `size` points and
+// with the bold and italic flags, into the slot, replacing what it held. Underline and
+// strike-out are kept for drawing. Returns false, leaving the slot empty, when the name is
+// empty, the slot number is out of range or no font is installed. Call from one thread
+// while no run uses the slot.
 bool LoadFont(int slot, const std::string& faceName, int size, int styleFlags);
 
 // The font in the slot, or null when the slot is empty or out of range.

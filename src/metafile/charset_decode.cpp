@@ -7,6 +7,8 @@
 #include <memory>
 #include <mutex>
 
+#include "metafile/symbol_encodings.h"
+
 namespace metafile {
 
 namespace {
@@ -209,9 +211,10 @@ std::vector<DecodedChar> DecodeText(const uint8_t* bytes, size_t count, TextEnco
   std::vector<DecodedChar> out;
   if (!bytes || count == 0) return out;
   out.reserve(count);
-  if (encoding == TextEncoding::kSymbol) {
+  if (encoding != TextEncoding::kCodePage) {
     for (size_t i = 0; i < count; ++i) {
-      const char32_t c = SymbolToUnicode(bytes[i]);
+      const char32_t c =
+          encoding == TextEncoding::kSymbol ? SymbolToUnicode(bytes[i]) : MappedSymbolCharacter(encoding, bytes[i]);
       // Unassigned bytes stay in the private area the symbol fonts use for them.
       out.push_back({c ? c : char32_t(0xF000 + bytes[i]), 1, bytes[i]});
     }

@@ -19,7 +19,13 @@ enum CharSet : uint8_t {
 };
 
 // How the bytes of a string are read.
-enum class TextEncoding { kSymbol, kCodePage };
+enum class TextEncoding : uint8_t {
+  kCodePage,       // the code page of the font's character set
+  kSymbol,         // the Symbol encoding
+  kMtExtra,        // the equation editors' symbol faces (symbol_encodings.h): MT Extra,
+  kEuclidMathOne,  // Euclid Extra, Euclid Math One and Two
+  kEuclidMathTwo,
+};
 
 struct DecodedChar {
   char32_t code = 0;
@@ -31,9 +37,11 @@ struct DecodedChar {
 // The code page a character set stands for (1252 for ANSI, DEFAULT and unknown sets).
 int CodePageForCharset(uint8_t charSet);
 
-// Decodes `count` bytes. Symbol text maps byte by byte through the Symbol encoding; code
-// page text through the code page of `charSet`, two bytes a character for lead bytes of the
-// double-byte pages. A byte that is not a character of its code page keeps its own value.
+// Decodes `count` bytes. Symbol text maps byte by byte through the Symbol encoding, the
+// equation editors' faces through their tables; code page text through the code page of
+// `charSet`, two bytes a character for lead bytes of the double-byte pages. A byte that is
+// not a character of its code page keeps its own value; one without a character in a
+// symbol encoding becomes U+F000 plus the byte, where symbol fonts keep their glyphs.
 std::vector<DecodedChar> DecodeText(const uint8_t* bytes, size_t count, TextEncoding encoding,
                                     uint8_t charSet);
 

@@ -1,6 +1,5 @@
 #include "metafile/font_cache.h"
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_ADVANCES_H
@@ -11,18 +10,22 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <map>
-#include <strings.h>
+#include <memory>
+#include <numbers>
 #include <tuple>
 #include <unordered_map>
+
+#include "metafile/face_choice.h"
+#include "metafile/font_policy.h"
+#include "metafile/symbol_encodings.h"
 
 namespace metafile {
 
 namespace {
 
 // Bounds on what is kept for the process.
-constexpr size_t kMaxQueries = 2048;
+constexpr size_t kMaxFallbackCharacters = 65536;
 constexpr size_t kMaxSizedFonts = 96;
 constexpr size_t kMaxGlyphBytes = size_t(48) << 20;
 constexpr size_t kMaxAdvancesPerFont = 65536;
@@ -30,46 +33,6 @@ constexpr size_t kMaxAdvancesPerFont = 65536;
 constexpr double kSyntheticSlant = 0.25;
 // Above this size advances are not hinted (loading a glyph outline costs more than it gives).
 constexpr int kMaxHintedPixels = 400;
-
-// Free fonts carrying the names of faces that system fonts lack (Tahoma, Marlett, ...), in a
-// folder fontconfig does not scan. They are taken only for names fontconfig does not know,
-// so every face it resolves keeps its font.
-constexpr const char* kStandInFolder = "/usr/share/wine/fonts/";
-
-struct StandInFace {
-  const char* family;
-  const char* regularFile;
-  const char* boldFile;  // null: bold is synthesised
-};
-
-constexpr StandInFace kStandInFaces[] = {
-    {"Tahoma", "tahoma.ttf", "tahomabd.ttf"},
-    {"Marlett", "marlett.ttf", nullptr},
-    {"MS Sans Serif", "ms_sans_serif.ttf", nullptr},
-    {"Wingdings", "wingding.ttf", nullptr},
-    {"Webdings", "webdings.ttf", nullptr},
-    {"System", "system.ttf", nullptr},
-};
-
-// CSS's generic family names, which programs converting from SVG or HTML write as face
-// names. Windows knows none of them; they stand for its standard faces of that kind.
-struct GenericFamily {
-  const char* generic;
-  const char* windowsFace;
-};
-
-constexpr GenericFamily kGenericFamilies[] = {
-    {"sans-serif", "Arial"},
-    {"serif", "Times New Roman"},
-    {"monospace", "Courier New"},
-};
-
-std::string WindowsFaceFor(std::string family) {
-  for (const GenericFamily& g : kGenericFamilies) {
-    if (strcasecmp(g.generic, family.c_str()) == 0) return g.windowsFace;
-  }
-  return family;
-}
 
 // A font file opened once, with the metrics GDI derives from its tables (font units).
 struct FaceEntry {
@@ -88,26 +51,18 @@ struct FaceEntry {
 };
 
 // Face, pixels per em, char width (26.6), escapement, synthetic bold, synthetic italic,
-// missing-glyph boxes only.
-using SizedKey = std::tuple<const FaceEntry*, int, long, int, bool, bool, bool>;
+// missing-glyph boxes only, the encoding of a mapped symbol face.
+using SizedKey = std::tuple<const FaceEntry*, int, long, int, bool, bool, bool, TextEncoding>;
 
-// What a face name and style resolve to.
-struct FaceChoice {
-  FaceEntry* entry = nullptr;
-  // A symbol-set request for a face no font provides: the face put in its place has none
-  // of the characters asked for, so every character shows as its missing-glyph box.
-  bool missingGlyphs = false;
-};
-
-// The missing-glyph box of a symbol face standing in for an unknown one, as its grid fitting
-// draws it: an outline about a quarter of the em wide and five eighths of it high, plus the
-// pixels its edges take, standing on the baseline. Its horizontal edges are whole pixels,
+// The missing-glyph box of the policy, at a size: its horizontal edges are whole pixels,
 // its upright edges thin and grey.
 GlyphImage MissingGlyphBox(int ppem) {
   GlyphImage box;
-  box.width = std::max(2, int(std::lround(ppem * 0.27 + 0.5)));
-  box.rows = std::max(2, int(std::lround(ppem * 0.625 + 1.2)));
+  const MissingGlyphBoxShape& shape = kMissingGlyphBox;
+  box.width = std::max(2, int(std::lround(ppem * shape.widthPerEm + shape.widthPixels)));
+  box.rows = std::max(2, int(std::lround(ppem * shape.heightPerEm + shape.heightPixels)));
   box.top = box.rows;
+  box.missing = true;
   box.levels.assign(size_t(box.width) * size_t(box.rows), 0);
   constexpr uint8_t kEdge = 16, kSide = 4, kCorner = 7;
   for (int y = 0; y < box.rows; ++y) {
@@ -132,12 +87,18 @@ class SizedFont {
   FT_Pos emboldenStrength = 0;  // 26.6 pixels; 0 = none
   bool monochrome = false;      // the font asks for no grey smoothing at this size
   bool missingGlyphs = false;   // every character is the missing-glyph box
-  GlyphImage box;               // that box, when missingGlyphs
-  int boxAdvance = 0;
-  SizedKey key;                 // how it was made, for fallback faces at the same size
+  // A mapped symbol face: `entry` gives the metrics, the characters come from the symbol
+  // drawing face (or a fallback face), and those without a glyph draw as the box.
+  TextEncoding mappedEncoding = TextEncoding::kCodePage;
+  GlyphImage box;               // the missing-glyph box, for the two cases above
+  int boxAdvance = 0;           // every character's advance in those cases
+  SizedKey key;                 // how it was made, for other faces at the same size
   FontMetrics metrics;
   std::unordered_map<uint32_t, GlyphImage> glyphs;
   std::unordered_map<uint32_t, int> advances;
+
+  bool MappedFace() const { return mappedEncoding != TextEncoding::kCodePage; }
+  bool DrawsBoxAdvances() const { return missingGlyphs || MappedFace(); }
 
   ~SizedFont() {
     if (size) FT_Done_Size(size);
@@ -145,6 +106,9 @@ class SizedFont {
 };
 
 namespace {
+
+// Glyph cache keys: a glyph index of the font itself, or a character drawn from another face.
+constexpr uint32_t kForeignGlyph = 0x80000000u;
 
 class FontStore {
  public:
@@ -156,9 +120,9 @@ class FontStore {
   SizedFont* Realize(const FontRequest& request) {
     if (!Ready()) return nullptr;
     const bool bold = request.weight >= 600;
-    const FaceChoice choice = FindFace(WindowsFaceFor(DecodeFaceName(request.faceName, request.charSet)), request.weight,
-                                       request.italic, request.charSet == kSymbolCharset);
-    FaceEntry* entry = choice.entry;
+    const FaceChoice choice =
+        ChooseFace(DecodeFaceName(request.faceName, request.charSet), request.charSet, bold, request.italic);
+    FaceEntry* entry = OpenFile(choice.file);
     if (!entry) return nullptr;
     const int ppem = PixelsPerEm(*entry, request.height);
     if (ppem < 1 || ppem > kMaxFontPixels) return nullptr;
@@ -172,17 +136,18 @@ class FontStore {
     const bool fakeBold = bold && !entry->bold;
     const bool fakeItalic = request.italic && !entry->italic;
     const int escapement = ((request.escapement % 3600) + 3600) % 3600;
-    const SizedKey key{entry, ppem, charWidth, escapement, fakeBold, fakeItalic, choice.missingGlyphs};
+    const SizedKey key{entry, ppem, charWidth, escapement, fakeBold, fakeItalic, choice.missingGlyphs, choice.encoding};
     auto it = sized_.find(key);
     if (it != sized_.end()) return it->second.get();
     if (sized_.size() >= kMaxSizedFonts) ClearSized();
     auto font = MakeSized(*entry, ppem, charWidth, escapement, fakeBold, fakeItalic);
     if (!font) return nullptr;
     font->key = key;
-    if (choice.missingGlyphs) {
-      font->missingGlyphs = true;
+    font->missingGlyphs = choice.missingGlyphs;
+    font->mappedEncoding = choice.encoding;
+    if (font->DrawsBoxAdvances()) {
       font->box = MissingGlyphBox(ppem);
-      font->boxAdvance = std::max(1, int(std::lround(ppem * 0.36)));
+      font->boxAdvance = std::max(1, int(std::lround(ppem * kMissingGlyphBox.advancePerEm)));
     }
     SizedFont* raw = font.get();
     sized_.emplace(key, std::move(font));
@@ -190,14 +155,130 @@ class FontStore {
   }
 
   int Advance(SizedFont& primary, const DecodedChar& c) {
-    if (primary.missingGlyphs) return primary.boxAdvance;
+    if (primary.DrawsBoxAdvances()) return primary.boxAdvance;
     SizedFont* source = &primary;
     uint32_t index = 0;
     const uint32_t key = Resolve(primary, c, source, index);
     auto it = primary.advances.find(key);
     if (it != primary.advances.end()) return it->second;
     if (primary.advances.size() >= kMaxAdvancesPerFont) primary.advances.clear();
-    const SizedFont& font = *source;
+    const int pixels = HintedAdvance(*source, index);
+    primary.advances.emplace(key, pixels);
+    return pixels;
+  }
+
+  const GlyphImage* Glyph(SizedFont& primary, const DecodedChar& c) {
+    if (primary.missingGlyphs) return &primary.box;
+    SizedFont* source = &primary;
+    uint32_t index = 0;
+    const uint32_t key = Resolve(primary, c, source, index);
+    if (!source) return &primary.box;
+    auto it = primary.glyphs.find(key);
+    if (it != primary.glyphs.end()) return &it->second;
+    if (glyphBytes_ > kMaxGlyphBytes) {
+      for (auto& [sizedKey, sized] : sized_) sized->glyphs.clear();
+      glyphBytes_ = 0;
+    }
+    GlyphImage image = Render(*source, index);
+    // A mapped face's accents and arrows over a character are combining characters of the
+    // drawing face, made to sit over a letter; the face they stand for drew them on the
+    // record's baseline, the accents inside the character's cell (symbol_encodings.h).
+    if (primary.MappedFace() && CentredOnBaseline(primary.mappedEncoding, c.firstByte)) {
+      image.left = 0;
+      image.top = (image.rows + 1) / 2;
+    } else {
+      image.centred = primary.MappedFace() && HintedAdvance(*source, index) == 0;
+    }
+    glyphBytes_ += image.levels.size() + sizeof(GlyphImage);
+    return &primary.glyphs.emplace(key, std::move(image)).first->second;
+  }
+
+ private:
+  FontStore() = default;
+
+  // The glyph for a character: from the font itself, or, when the face lacks a character
+  // beyond ASCII, from the face the policy's fallback order gives, at the same size. The
+  // characters of a mapped symbol face come from the symbol drawing face, else the fallback
+  // order; `source` is null when none has the character (the box). Returns the cache key.
+  uint32_t Resolve(SizedFont& font, const DecodedChar& c, SizedFont*& source, uint32_t& index) {
+    source = &font;
+    if (c.glyphIndex) {
+      index = c.code < uint32_t(font.entry->face->num_glyphs) ? uint32_t(c.code) : 0;
+      return index;
+    }
+    if (font.MappedFace()) return ResolveMapped(font, c, source, index);
+    index = GlyphIndex(*font.entry, c);
+    if (index != 0 || font.entry->symbolFont || c.code < 0x80 || IsPrivateUse(c.code) || c.code > 0x10FFFF) {
+      return index;
+    }
+    if (SizedFont* fallback = FaceAtSameSize(font, FallbackEntry(c.code))) {
+      if (const FT_UInt fallbackIndex = FT_Get_Char_Index(fallback->entry->face, c.code)) {
+        source = fallback;
+        index = fallbackIndex;
+        return kForeignGlyph | uint32_t(c.code);
+      }
+    }
+    return index;
+  }
+
+  uint32_t ResolveMapped(SizedFont& font, const DecodedChar& c, SizedFont*& source, uint32_t& index) {
+    source = nullptr;
+    if (IsPrivateUse(c.code) || c.code > 0x10FFFF) return 0;
+    for (FaceEntry* entry : {SymbolDrawingEntry(), FallbackEntry(c.code)}) {
+      SizedFont* drawing = FaceAtSameSize(font, entry);
+      if (!drawing) continue;
+      if (const FT_UInt drawingIndex = FT_Get_Char_Index(drawing->entry->face, c.code)) {
+        source = drawing;
+        index = drawingIndex;
+        return kForeignGlyph | uint32_t(c.code);
+      }
+    }
+    return 0;
+  }
+
+  static bool IsPrivateUse(char32_t code) { return code >= 0xE000 && code <= 0xF8FF; }
+
+  FaceEntry* SymbolDrawingEntry() {
+    if (!symbolDrawingLooked_) {
+      symbolDrawingLooked_ = true;
+      symbolDrawing_ = OpenFile(SymbolDrawingFace());
+    }
+    return symbolDrawing_;
+  }
+
+  FaceEntry* FallbackEntry(char32_t code) {
+    auto it = fallbackEntries_.find(code);
+    if (it != fallbackEntries_.end()) return it->second;
+    if (fallbackEntries_.size() >= kMaxFallbackCharacters) fallbackEntries_.clear();
+    FaceEntry* entry = OpenFile(FallbackFaceFor(code));
+    if (entry && FT_Get_Char_Index(entry->face, code) == 0) entry = nullptr;
+    fallbackEntries_[code] = entry;
+    return entry;
+  }
+
+  // Another face at the size, width, angle and synthesis of `font`, made without evicting
+  // anything so that the caller's font stays valid; null for no face or the font's own.
+  SizedFont* FaceAtSameSize(const SizedFont& font, FaceEntry* entry) {
+    if (!entry || entry == font.entry) return nullptr;
+    SizedKey key = font.key;
+    std::get<0>(key) = entry;
+    std::get<6>(key) = false;
+    std::get<7>(key) = TextEncoding::kCodePage;
+    auto sized = sized_.find(key);
+    if (sized != sized_.end()) return sized->second.get();
+    const auto& [oldEntry, ppem, charWidth, escapement, fakeBold, fakeItalic, boxes, encoding] = font.key;
+    auto made = MakeSized(*entry, ppem, charWidth, escapement, fakeBold && !entry->bold,
+                          fakeItalic && !entry->italic);
+    if (!made) return nullptr;
+    made->key = key;
+    SizedFont* raw = made.get();
+    sized_.emplace(key, std::move(made));
+    return raw;
+  }
+
+  // The advance of a glyph along the baseline in whole pixels, hinted as GDI reports it;
+  // at very large sizes the scaled design advance.
+  static int HintedAdvance(const SizedFont& font, uint32_t index) {
     FT_Face face = font.entry->face;
     FT_Activate_Size(font.size);
     FT_Fixed advance = 0;
@@ -208,108 +289,13 @@ class FontStore {
       advance = face->glyph->advance.x;
     }
     advance += font.emboldenStrength;
-    const int pixels = int((std::clamp<FT_Fixed>(advance, 0, FT_Fixed(1) << 26) + 32) >> 6);
-    primary.advances.emplace(key, pixels);
-    return pixels;
+    return int((std::clamp<FT_Fixed>(advance, 0, FT_Fixed(1) << 26) + 32) >> 6);
   }
 
-  const GlyphImage* Glyph(SizedFont& primary, const DecodedChar& c) {
-    if (primary.missingGlyphs) return &primary.box;
-    SizedFont* source = &primary;
-    uint32_t index = 0;
-    const uint32_t key = Resolve(primary, c, source, index);
-    auto it = primary.glyphs.find(key);
-    if (it != primary.glyphs.end()) return &it->second;
-    if (glyphBytes_ > kMaxGlyphBytes) {
-      for (auto& [sizedKey, sized] : sized_) sized->glyphs.clear();
-      glyphBytes_ = 0;
-    }
-    GlyphImage image = Render(*source, index);
-    glyphBytes_ += image.levels.size() + sizeof(GlyphImage);
-    return &primary.glyphs.emplace(key, std::move(image)).first->second;
-  }
-
- private:
-  FontStore() = default;
-
-  // The glyph for a character: from the font itself, or, when the face lacks a character
-  // beyond ASCII, from the face fontconfig finds for it, at the same size. Returns the cache
-  // key (the glyph index, or the character with the top bit for a fallback glyph).
-  uint32_t Resolve(SizedFont& font, const DecodedChar& c, SizedFont*& source, uint32_t& index) {
-    source = &font;
-    if (c.glyphIndex) {
-      index = c.code < uint32_t(font.entry->face->num_glyphs) ? uint32_t(c.code) : 0;
-      return index;
-    }
-    index = GlyphIndex(*font.entry, c);
-    if (index != 0 || font.entry->symbolFont || c.code < 0x80 || (c.code >= 0xE000 && c.code <= 0xF8FF) ||
-        c.code > 0x10FFFF) {
-      return index;
-    }
-    SizedFont* fallback = FallbackFont(font, c.code);
-    if (!fallback) return index;
-    const FT_UInt fallbackIndex = FT_Get_Char_Index(fallback->entry->face, c.code);
-    if (fallbackIndex == 0) return index;
-    source = fallback;
-    index = fallbackIndex;
-    return 0x80000000u | uint32_t(c.code);
-  }
-
-  SizedFont* FallbackFont(const SizedFont& font, char32_t code) {
-    FaceEntry* entry = nullptr;
-    auto it = fallbackFaces_.find(code);
-    if (it != fallbackFaces_.end()) {
-      entry = it->second;
-    } else {
-      if (fallbackFaces_.size() >= kMaxQueries) fallbackFaces_.clear();
-      entry = MatchCharacter(code);
-      fallbackFaces_[code] = entry;
-    }
-    if (!entry || entry == font.entry) return nullptr;
-    SizedKey key = font.key;
-    std::get<0>(key) = entry;
-    auto sized = sized_.find(key);
-    if (sized != sized_.end()) return sized->second.get();
-    // Made without evicting anything: the caller's font stays valid.
-    const auto& [oldEntry, ppem, charWidth, escapement, fakeBold, fakeItalic, boxes] = font.key;
-    auto made = MakeSized(*entry, ppem, charWidth, escapement, fakeBold && !entry->bold,
-                          fakeItalic && !entry->italic);
-    if (!made) return nullptr;
-    made->key = key;
-    SizedFont* raw = made.get();
-    sized_.emplace(key, std::move(made));
-    return raw;
-  }
-
-  FaceEntry* MatchCharacter(char32_t code) {
-    FcPattern* pattern = FcPatternCreate();
-    FcCharSet* charset = FcCharSetCreate();
-    FaceEntry* entry = nullptr;
-    if (pattern && charset && FcCharSetAddChar(charset, FcChar32(code))) {
-      FcPatternAddCharSet(pattern, FC_CHARSET, charset);
-      FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-      FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-      FcDefaultSubstitute(pattern);
-      FcResult result = FcResultNoMatch;
-      if (FcPattern* match = FcFontMatch(nullptr, pattern, &result)) {
-        FcChar8* file = nullptr;
-        int index = 0;
-        if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
-          FcPatternGetInteger(match, FC_INDEX, 0, &index);
-          entry = OpenFile(reinterpret_cast<const char*>(file), index);
-        }
-        FcPatternDestroy(match);
-      }
-    }
-    if (charset) FcCharSetDestroy(charset);
-    if (pattern) FcPatternDestroy(pattern);
-    if (entry && FT_Get_Char_Index(entry->face, code) == 0) entry = nullptr;
-    return entry;
-  }
   ~FontStore() {
     ClearSized();
     for (auto& [file, entry] : files_) {
-      if (entry->face) FT_Done_Face(entry->face);
+      if (entry && entry->face) FT_Done_Face(entry->face);
     }
     if (library_) FT_Done_FreeType(library_);
   }
@@ -317,7 +303,7 @@ class FontStore {
   bool Ready() {
     if (!initialised_) {
       initialised_ = true;
-      ok_ = FcInit() && FT_Init_FreeType(&library_) == 0;
+      ok_ = FT_Init_FreeType(&library_) == 0;
     }
     return ok_;
   }
@@ -334,92 +320,14 @@ class FontStore {
     return int(std::lround(entry.unitsPerEm * height / cell));
   }
 
-  // fontconfig's best match; a name fontconfig does not know (its match comes only from the
-  // defaults it appends) counts as missing. A missing face asked for in the symbol set is
-  // replaced by a symbol face that lacks its characters (boxes), except for Symbol itself,
-  // which takes the Symbol font.
-  FaceChoice FindFace(const std::string& family, int weight, bool italic, bool symbolSet) {
-    const std::string key = family + '\x1f' + std::to_string(weight >= 600) + std::to_string(italic) +
-                            std::to_string(symbolSet);
-    auto it = queries_.find(key);
-    if (it != queries_.end()) return it->second;
-    if (queries_.size() >= kMaxQueries) queries_.clear();
-    bool known = false;
-    FaceChoice choice;
-    choice.entry = Match(family, weight, italic, known);
-    if (!known) {
-      if (FaceEntry* standIn = StandIn(family, weight)) {
-        choice.entry = standIn;
-        known = true;
-      }
-    }
-    if (symbolSet && !known) {
-      choice.missingGlyphs = strcasecmp(family.c_str(), "Symbol") != 0;
-      choice.entry = Match("Symbol", weight, italic, known);
-    }
-    queries_[key] = choice;
-    return choice;
-  }
-
-  FaceEntry* StandIn(const std::string& family, int weight) {
-    for (const StandInFace& face : kStandInFaces) {
-      if (strcasecmp(face.family, family.c_str()) != 0) continue;
-      const char* file = weight >= 600 && face.boldFile ? face.boldFile : face.regularFile;
-      return OpenFile(std::string(kStandInFolder) + file, 0);
-    }
-    return nullptr;
-  }
-
-  FaceEntry* Match(const std::string& family, int weight, bool italic, bool& known) {
-    FcPattern* pattern = FcPatternCreate();
-    if (!pattern) return nullptr;
-    if (!family.empty()) FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-    FcPatternAddInteger(pattern, FC_WEIGHT, weight >= 600 ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-    FaceEntry* entry = nullptr;
-    known = false;
-    if (match) {
-      known = !family.empty() && MatchedByName(pattern, match);
-      FcChar8* file = nullptr;
-      int index = 0;
-      if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
-        FcPatternGetInteger(match, FC_INDEX, 0, &index);
-        entry = OpenFile(reinterpret_cast<const char*>(file), index);
-      }
-      FcPatternDestroy(match);
-    }
-    FcPatternDestroy(pattern);
-    return entry;
-  }
-
-  // True when the matched family is the requested one or an alias fontconfig binds to it
-  // (Liberation Sans for Arial), not a default it appended.
-  static bool MatchedByName(FcPattern* pattern, FcPattern* match) {
-    FcValue wanted;
-    FcValueBinding binding = FcValueBindingWeak;
-    for (int i = 0; FcPatternGetWithBinding(pattern, FC_FAMILY, i, &wanted, &binding) == FcResultMatch; ++i) {
-      if (binding == FcValueBindingWeak || wanted.type != FcTypeString) continue;
-      FcChar8* got = nullptr;
-      for (int j = 0; FcPatternGetString(match, FC_FAMILY, j, &got) == FcResultMatch; ++j) {
-        if (strcasecmp(reinterpret_cast<const char*>(wanted.u.s), reinterpret_cast<const char*>(got)) == 0) {
-          return true;
-        }
-      }
-    }
-    return false;
-  }
-
-  FaceEntry* OpenFile(const std::string& file, int index) {
-    const std::string key = file + '#' + std::to_string(index);
+  // The face of a font file, opened once; null for no file or one FreeType cannot read.
+  FaceEntry* OpenFile(const FontFile& file) {
+    if (file.path.empty()) return nullptr;
+    const std::string key = file.path + '#' + std::to_string(file.index);
     auto it = files_.find(key);
     if (it != files_.end()) return it->second.get();
     auto entry = std::make_unique<FaceEntry>();
-    if (FT_New_Face(library_, file.c_str(), index, &entry->face) != 0) {
+    if (FT_New_Face(library_, file.path.c_str(), file.index, &entry->face) != 0) {
       entry->face = nullptr;
       files_[key] = nullptr;
       return nullptr;
@@ -536,8 +444,10 @@ class FontStore {
   }
 
   // Hinted outline, rendered with grey coverage and reduced to 17 levels.
+  // A font's own glyph 0 is its missing-glyph box.
   GlyphImage Render(SizedFont& font, uint32_t index) {
     GlyphImage image;
+    image.missing = index == 0;
     FT_Face face = font.entry->face;
     FT_Activate_Size(font.size);
     if (FT_Load_Glyph(face, index, FT_LOAD_NO_BITMAP | LoadTarget(font)) != 0) return image;
@@ -568,25 +478,14 @@ class FontStore {
   bool ok_ = false;
   FT_Library library_ = nullptr;
   std::map<std::string, std::unique_ptr<FaceEntry>> files_;
-  std::unordered_map<std::string, FaceChoice> queries_;
-  std::unordered_map<char32_t, FaceEntry*> fallbackFaces_;
+  bool symbolDrawingLooked_ = false;
+  FaceEntry* symbolDrawing_ = nullptr;
+  std::unordered_map<char32_t, FaceEntry*> fallbackEntries_;
   std::map<SizedKey, std::unique_ptr<SizedFont>> sized_;
   size_t glyphBytes_ = 0;
 };
 
 }  // namespace
-
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define METAFILE_FONTS_UNDER_ASAN 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__) || defined(METAFILE_FONTS_UNDER_ASAN)
-// fontconfig keeps a block of its configuration for the life of the process; sanitizer
-// builds tell LeakSanitizer to leave it alone. Weak, so that another part of a program may
-// say the same.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-#endif
 
 std::mutex& FontLock() {
   static std::mutex lock;
@@ -597,8 +496,9 @@ SizedFont* RealizeFont(const FontRequest& request) { return FontStore::Instance(
 
 const FontMetrics& MetricsOf(const SizedFont& font) { return font.metrics; }
 
-bool ReadsSymbolEncoding(const SizedFont& font, uint8_t charSet) {
-  return charSet == kSymbolCharset || font.entry->symbolFont;
+TextEncoding EncodingOf(const SizedFont& font, uint8_t charSet) {
+  if (font.MappedFace()) return font.mappedEncoding;
+  return charSet == kSymbolCharset || font.entry->symbolFont ? TextEncoding::kSymbol : TextEncoding::kCodePage;
 }
 
 int AdvanceFor(SizedFont& font, const DecodedChar& c) { return FontStore::Instance().Advance(font, c); }

@@ -1,7 +1,7 @@
-// Fonts for the text records: a logical font becomes a font file through fontconfig (once
-// per face name, weight and slant), a FreeType face (once per file), and a font at one pixel
-// size, width and angle whose glyphs are rendered once and kept. Everything lives for the
-// process and is bounded; callers hold FontLock() while they use it.
+// Fonts for the text records: a logical font becomes a font file by the choice of face
+// (face_choice.h), a FreeType face (once per file), and a font at one pixel size, width and
+// angle whose glyphs are rendered once and kept. Everything lives for the process and is
+// bounded; callers hold FontLock() while they use it.
 #pragma once
 
 #include <cstddef>
@@ -37,6 +37,8 @@ struct GlyphImage {
   int width = 0;
   int rows = 0;
   std::vector<uint8_t> levels;
+  bool missing = false;  // the missing-glyph box: no face has the character
+  bool centred = false;  // an accent drawn alone: centred in its character's advance
 };
 
 // Vertical metrics in whole pixels, as GDI reports them for the font at its size.
@@ -62,9 +64,9 @@ SizedFont* RealizeFont(const FontRequest& request);
 
 const FontMetrics& MetricsOf(const SizedFont& font);
 
-// True when text in this font is read through the Symbol encoding (symbol character set,
-// or a symbol font asked for with the default set).
-bool ReadsSymbolEncoding(const SizedFont& font, uint8_t charSet);
+// How text in this font is read: the Symbol encoding in the symbol character set or with a
+// symbol font, a mapped symbol face's own table, else the character set's code page.
+TextEncoding EncodingOf(const SizedFont& font, uint8_t charSet);
 
 // The advance of a character along the baseline in whole pixels (hinted, as GDI reports
 // it; at very large sizes the scaled design advance).

@@ -53,10 +53,15 @@ bool ReadPlaceableHeader(const uint8_t* data, size_t size, PlaceableHeader& head
 // size limits (32767 pixels on a side, 2^28 pixels in all).
 bool ComputePlacement(const PlaceableHeader& header, Placement& placement, std::string& reason);
 
+// What a rendering drew that its pixels do not tell.
+struct RenderStats {
+  size_t missingGlyphs = 0;  // characters drawn as the missing-glyph box
+};
+
 // Renders a whole placeable metafile, doing at most `workUnits` of work. Returns false (and
 // why) when the header or the placement is refused, the records are unusable or memory
 // runs out for the picture; a picture is then not produced.
 bool RenderPlaceableMetafile(const uint8_t* data, size_t size, Picture& picture, std::string& reason,
-                             int64_t workUnits = kDefaultWorkUnits);
+                             RenderStats* stats = nullptr, int64_t workUnits = kDefaultWorkUnits);
 
 }  // namespace metafile

@@ -55,11 +55,16 @@ class Player {
   void NoteBadRecord() { ++badRecords_; }
   size_t BadRecords() const { return badRecords_; }
 
+  // A character drawn as the missing-glyph box.
+  void NoteMissingGlyph() { ++missingGlyphs_; }
+  size_t MissingGlyphs() const { return missingGlyphs_; }
+
  private:
   Frame frame_;
   IntRect canvasBounds_;
   std::vector<DcState> saved_;
   size_t badRecords_ = 0;
+  size_t missingGlyphs_ = 0;
 };
 
 }  // namespace metafile

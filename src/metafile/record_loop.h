@@ -45,6 +45,7 @@ struct PlaySummary {
   static constexpr size_t kMaxKeptBadRecords = 4096;
   std::vector<RecordPlace> badRecords;
   size_t badRecordCount = 0;
+  size_t missingGlyphs = 0;   // characters drawn as the missing-glyph box
 };
 
 // One record as the loop meets it, for observers (record dumps): its byte offset in the

@@ -77,7 +77,8 @@ bool Play(const uint8_t* data, size_t size, const PlaceableHeader& header, const
                 InitialDcState(header.left, header.top, boxWidth, boxHeight, device.viewportWidth,
                                device.viewportHeight),
                 IntRect{0, 0, placement.width, placement.height}, mfHeader.objectCount);
-  const PlaySummary played = PlayRecords(body, bodySize, mfHeader, player, AllRecords(), observer);
+  PlaySummary played = PlayRecords(body, bodySize, mfHeader, player, AllRecords(), observer);
+  played.missingGlyphs = player.MissingGlyphs();
   if (summary) *summary = played;
   // A file cut short: the records stop before the end record and the header promised
   // more. Writers often count the placeable header in that size, so that much is allowed.
@@ -90,7 +91,8 @@ bool Play(const uint8_t* data, size_t size, const PlaceableHeader& header, const
   return true;
 }
 
-bool Render(const uint8_t* data, size_t size, Picture& picture, std::string& reason, int64_t workUnits) {
+bool Render(const uint8_t* data, size_t size, Picture& picture, std::string& reason, RenderStats* stats,
+            int64_t workUnits) {
   PlaceableHeader header;
   Placement placement;
   if (!ReadPlaceableHeader(data, size, header, reason)) return false;
@@ -110,6 +112,7 @@ bool Render(const uint8_t* data, size_t size, Picture& picture, std::string& rea
     picture.notes.push_back(std::to_string(backend.FiguresWithoutMemory()) +
                             " figures were left out: there was not enough memory for them");
   }
+  if (stats) stats->missingGlyphs = summary.missingGlyphs;
   picture.width = canvas.Width();
   picture.height = canvas.Height();
   picture.pixels = std::move(canvas.Pixels());
@@ -161,9 +164,9 @@ std::vector<std::string> PlaybackNotes(const PlaySummary& summary) {
 }
 
 bool RenderPlaceableMetafile(const uint8_t* data, size_t size, Picture& picture, std::string& reason,
-                             int64_t workUnits) {
+                             RenderStats* stats, int64_t workUnits) {
   try {
-    return Render(data, size, picture, reason, workUnits);
+    return Render(data, size, picture, reason, stats, workUnits);
   } catch (const std::bad_alloc&) {
     picture = Picture{};
     reason = kOutOfMemory;

@@ -151,7 +151,8 @@ void PaintGlyphs(Player& p, SizedFont& font, const std::vector<DecodedChar>& cha
                              cost::kGlyphRenderPixel;
   std::unordered_set<uint64_t> rendered;
   for (size_t i = 0; i < chars.size(); ++i) {
-    const DevicePoint pen = frame.At(shift.along + layout.offsets[i], shift.down + layout.rise[i]);
+    double along = shift.along + layout.offsets[i];
+    DevicePoint pen = frame.At(along, shift.down + layout.rise[i]);
     if (pen.x + reach < visible.left || pen.x - reach > visible.right || pen.y + reach < visible.top ||
         pen.y - reach > visible.bottom) {
       continue;
@@ -160,6 +161,12 @@ void PaintGlyphs(Player& p, SizedFont& font, const std::vector<DecodedChar>& cha
     if (rendered.insert(key).second && !p.backend.Charge(renderCost)) return;
     const GlyphImage* glyph = GlyphFor(font, chars[i]);
     if (!glyph) continue;
+    if (glyph->missing) p.NoteMissingGlyph();
+    if (glyph->centred) {
+      const int cell = (i + 1 < chars.size() ? layout.offsets[i + 1] : layout.width) - layout.offsets[i];
+      along += std::floor((cell - glyph->width) / 2.0) - glyph->left;
+      pen = frame.At(along, shift.down + layout.rise[i]);
+    }
     PaintGlyph(p.backend, *glyph, RoundToPixel(pen.x), RoundToPixel(pen.y), p.dc.textColor, clip);
   }
 }
@@ -191,8 +198,7 @@ void DrawText(Player& p, const TextCall& call) {
   SizedFont* font = RealizeFont(RequestFor(logFont, t));
   if (!font) return;
   const FontMetrics metrics = MetricsOf(*font);
-  const TextEncoding encoding =
-      ReadsSymbolEncoding(*font, logFont.charSet) ? TextEncoding::kSymbol : TextEncoding::kCodePage;
+  const TextEncoding encoding = EncodingOf(*font, logFont.charSet);
   std::vector<DecodedChar> chars = (call.options & kEtoGlyphIndex)
                                        ? GlyphIndices(call.bytes, call.count)
                                        : DecodeText(call.bytes, call.count, encoding, logFont.charSet);

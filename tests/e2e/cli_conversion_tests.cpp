@@ -124,7 +124,7 @@ TEST_F(CliConversion, APictureTooLargeForTheMemoryLimitFailsWithAReason) {
   w.SetBkMode(1);
   const wmfw::Bytes bytes = w.Placeable(0, 0, 16384, 16384, 96);
   const std::string input = box_.WriteFile("in/huge.wmf", std::string(bytes.begin(), bytes.end()));
-  const RunResult run = box_.Run({"-q", "-d", "-i", input, "-o", box_.Out()}, 900);
+  const RunResult run = box_.Run({"-q", "-d", "-i", input, "-o", box_.Out()}, {}, 900);
   EXPECT_EQ(run.status, 1) << run.err;
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_GE(lines.size(), 2u) << run.out;

@@ -21,9 +21,11 @@ class CliSandbox {
   CliSandbox(const CliSandbox&) = delete;
   CliSandbox& operator=(const CliSandbox&) = delete;
 
-  // Runs the binary with these arguments (standard input from /dev/null) and waits for it;
-  // with `addressSpaceMb`, under that limit of its address space (as `ulimit -v` sets).
-  RunResult Run(const std::vector<std::string>& arguments, size_t addressSpaceMb = 0) const;
+  // Runs the binary with these arguments (standard input from /dev/null) and waits for it.
+  // `environment` ("NAME=value") adds to or replaces the sandbox's own variables; with
+  // `addressSpaceMb`, it runs under that limit of its address space (as `ulimit -v` sets).
+  RunResult Run(const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {},
+                size_t addressSpaceMb = 0) const;
 
   const std::string& Root() const { return root_; }  // ends in "/"
   std::string In() const { return root_ + "in/"; }

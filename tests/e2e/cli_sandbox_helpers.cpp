@@ -63,7 +63,8 @@ std::string CliSandbox::WriteFile(const std::string& relativePath, const std::st
   return path;
 }
 
-RunResult CliSandbox::Run(const std::vector<std::string>& arguments, size_t addressSpaceMb) const {
+RunResult CliSandbox::Run(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
+                          size_t addressSpaceMb) const {
   int outPipe[2], errPipe[2];
   RunResult result;
   if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return result;
@@ -72,6 +73,11 @@ RunResult CliSandbox::Run(const std::vector<std::string>& arguments, size_t addr
                                   "PATH=/usr/bin:/bin", "LANG=C.UTF-8"};
   if (const char* asan = getenv("ASAN_OPTIONS")) env.push_back(std::string("ASAN_OPTIONS=") + asan);
   if (const char* ubsan = getenv("UBSAN_OPTIONS")) env.push_back(std::string("UBSAN_OPTIONS=") + ubsan);
+  for (const std::string& variable : environment) {
+    const std::string name = variable.substr(0, variable.find('=') + 1);
+    std::erase_if(env, [&name](const std::string& e) { return e.rfind(name, 0) == 0; });
+    env.push_back(variable);
+  }
   std::vector<std::string> argv = {VECRAST_BINARY};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
 

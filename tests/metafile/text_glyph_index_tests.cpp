@@ -1,12 +1,12 @@
 // ETO_GLYPH_INDEX: the string holds the font's glyph indices as little-endian words.
 #include <gtest/gtest.h>
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
 #include <string>
 
+#include "metafile/face_choice.h"
 #include "render_helpers.h"
 
 namespace {
@@ -16,26 +16,19 @@ using wmfw::WmfWriter;
 
 enum : uint16_t { kEtoGlyphIndex = 0x0010 };
 
-// The glyph index of `code` in the face fontconfig picks for Arial; 0 when there is none.
+// The glyph index of `code` in the face the player draws Arial with; 0 when there is none.
 unsigned ArialGlyphIndex(char32_t code) {
   unsigned index = 0;
-  FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("Arial"));
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  FcChar8* file = nullptr;
+  const metafile::FontFile file = metafile::ChooseFace("Arial", 0, false, false).file;
   FT_Library library = nullptr;
-  if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && FT_Init_FreeType(&library) == 0) {
+  if (!file.path.empty() && FT_Init_FreeType(&library) == 0) {
     FT_Face face = nullptr;
-    if (FT_New_Face(library, reinterpret_cast<const char*>(file), 0, &face) == 0) {
+    if (FT_New_Face(library, file.path.c_str(), file.index, &face) == 0) {
       index = FT_Get_Char_Index(face, code);
       FT_Done_Face(face);
     }
     FT_Done_FreeType(library);
   }
-  if (match) FcPatternDestroy(match);
-  FcPatternDestroy(pattern);
   return index;
 }
 

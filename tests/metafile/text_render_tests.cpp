@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "metafile/font_config.h"
 #include "metafile/region.h"
 #include "render_helpers.h"
 
@@ -309,17 +310,17 @@ TEST(TextSymbol, UnknownSymbolFacesDrawMissingGlyphBoxes) {
   // as a box about a quarter of the 40-pixel em wide (11 pixels, its two upright edges too
   // light to count as ink) and 26 pixels high.
   const auto symbol = DrawSymbolByte("Symbol", 2, 'a');
-  const auto boxA = DrawSymbolByte("MT Extra", 2, 'a');
+  const auto boxA = DrawSymbolByte("Unknown Face Name", 2, 'a');
   const IntRect bounds = InkBounds(boxA);
   EXPECT_EQ(bounds.right - bounds.left, 9);
   EXPECT_EQ(bounds.bottom - bounds.top, 26);
-  EXPECT_EQ(DrawSymbolByte("MT Extra", 2, 'L').pixels, boxA.pixels);
-  EXPECT_EQ(DrawSymbolByte("Unknown Face Name", 2, '&').pixels, boxA.pixels);
+  EXPECT_EQ(DrawSymbolByte("Unknown Face Name", 2, 'L').pixels, boxA.pixels);
+  EXPECT_EQ(DrawSymbolByte("Another Unknown Face", 2, '&').pixels, boxA.pixels);
   EXPECT_NE(boxA.pixels, symbol.pixels);
   // In another character set the same name takes an ordinary face and draws the letter.
-  const auto letter = DrawSymbolByte("MT Extra", 0, 'L');
+  const auto letter = DrawSymbolByte("Unknown Face Name", 0, 'L');
   EXPECT_FALSE(InkBounds(letter).Empty());
-  EXPECT_NE(letter.pixels, DrawSymbolByte("MT Extra", 2, 'L').pixels);
+  EXPECT_NE(letter.pixels, DrawSymbolByte("Unknown Face Name", 2, 'L').pixels);
 }
 
 TEST(TextSymbol, SymbolFaceReadsTheSymbolEncodingInAnySet) {
@@ -339,7 +340,7 @@ bool SomeFontHas(char32_t code) {
   FcCharSetAddChar(charset, FcChar32(code));
   FcPatternAddCharSet(pattern, FC_CHARSET, charset);
   FcObjectSet* objects = FcObjectSetBuild(FC_FILE, nullptr);
-  FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+  FcFontSet* fonts = FcFontList(metafile::InstalledFonts(), pattern, objects);
   const bool found = fonts && fonts->nfont > 0;
   if (fonts) FcFontSetDestroy(fonts);
   FcObjectSetDestroy(objects);

@@ -82,7 +82,7 @@ TEST(WorkBudget, ThePictureKeepsWhatWasDrawnBeforeTheBudgetRanOut) {
   metafile::Picture picture;
   std::string reason;
   const Bytes bytes = w.Placeable(0, 0, 100, 100, 96);
-  ASSERT_TRUE(metafile::RenderPlaceableMetafile(bytes.data(), bytes.size(), picture, reason, 5'000'000)) << reason;
+  ASSERT_TRUE(metafile::RenderPlaceableMetafile(bytes.data(), bytes.size(), picture, reason, nullptr, 5'000'000)) << reason;
   EXPECT_EQ(At(picture, 25, 50), kRed);
   const uint32_t right = At(picture, 75, 50);
   EXPECT_TRUE(right == kGreen || right == kWhite) << std::hex << right;
