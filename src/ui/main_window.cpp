@@ -261,7 +261,11 @@ int ConverterWindow::InnerHeight() const {
 
 void ConverterWindow::MeasureBars() {
   if (GetMenuBar() != nullptr && GetMenuBar()->GetSize().y > 0) Settings.menuHeight = GetMenuBar()->GetSize().y;
-  if (GetToolBar() != nullptr && GetToolBar()->GetSize().y > 0) Settings.toolbarHeight = GetToolBar()->GetSize().y;
+  // A toolbar that was just rebuilt may not have its allocation yet: it gets at least what it asks for.
+  if (GetToolBar() != nullptr) {
+    const int height = std::max(GetToolBar()->GetSize().y, GetToolBar()->GetBestSize().y);
+    if (height > 0) Settings.toolbarHeight = height;
+  }
   if (GetStatusBar() != nullptr && GetStatusBar()->GetSize().y > 0) {
     Settings.statusBarHeight = GetStatusBar()->GetSize().y;
   }

@@ -2,6 +2,7 @@
 
 #include <wx/bmpcbox.h>
 #include <wx/dirdlg.h>
+#include <wx/utils.h>
 
 #include "platform/file_status.h"
 #include "settings/settings.h"
@@ -14,7 +15,10 @@ namespace vecrast {
 
 void ChooseOutputFolder(ConverterWindow& window) {
   const std::string listed = FromWx(window.OutputFolderList()->GetValue());
-  const std::string start = listed.empty() ? ConversionJob.outputFolder : listed;
+  std::string start = listed.empty() ? ConversionJob.outputFolder : listed;
+  // Without a folder to start in, GTK's chooser opens on its "Recent" view, where a typed
+  // location is not taken: the home folder is where a user expects to begin.
+  if (start.empty() || !IsExistingFolder(start)) start = FromWx(wxGetHomeDir());
   wxDirDialog dialog(&window, ToWx(GetText("Dialog", "Select Output Folder")), ToWx(start),
                      wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
   if (dialog.ShowModal() == wxID_OK) TakeOutputFolder(window, FromWx(dialog.GetPath()));
