@@ -11,6 +11,7 @@
 
 #include "metafile/charset_decode.h"
 #include "metafile/font_cache.h"
+#include "metafile/saturate.h"
 #include "metafile/text_layout.h"
 #include "metafile/text_paint.h"
 #include "metafile/work_budget.h"
@@ -172,7 +173,8 @@ void PaintGlyphs(Player& p, SizedFont& font, const std::vector<DecodedChar>& cha
 }
 
 void DrawText(Player& p, const TextCall& call) {
-  if (!p.backend.Charge(cost::kTextRecord + int64_t(std::min(call.count, kMaxTextChars)) * cost::kCharacter)) return;
+  // Every byte of the string is decoded; at most kMaxTextChars characters are laid out.
+  if (!p.backend.Charge(cost::kTextRecord + int64_t(call.count) * cost::kCharacter)) return;
   const Transform t = p.ToCanvas();
   Region textClip;
   const Region* clip = p.dc.clip.get();
@@ -213,8 +215,8 @@ void DrawText(Player& p, const TextCall& call) {
   }
   TextSpacing spacing;
   MapSpacing(call, chars, t, spacing);
-  spacing.charExtra = int(std::lround(std::fabs(p.dc.textCharExtra * t.scaleX)));
-  spacing.breakExtra = int(std::lround(p.dc.breakExtra * std::fabs(t.scaleX)));
+  spacing.charExtra = TextPixels(std::fabs(p.dc.textCharExtra * t.scaleX));
+  spacing.breakExtra = TextPixels(p.dc.breakExtra * std::fabs(t.scaleX));
   spacing.breakCount = p.dc.breakCount;
   const TextLayout layout = LayOutText(advances, isBreak, spacing);
 
@@ -253,8 +255,9 @@ void DrawText(Player& p, const TextCall& call) {
                      : (p.dc.textAlign & kTaHorizontalMask) == kTaCenter ? 0 : 1;
     const double along = sign * layout.width;
     const double down = layout.endRise;
-    p.dc.position.x += int(std::lround((along * frame.cs + down * frame.sn) / t.scaleX));
-    p.dc.position.y += int(std::lround((-along * frame.sn + down * frame.cs) / t.scaleY));
+    // The position accumulates string after string; it saturates rather than overflows.
+    p.dc.position.x = SaturateToInt(p.dc.position.x + std::round((along * frame.cs + down * frame.sn) / t.scaleX));
+    p.dc.position.y = SaturateToInt(p.dc.position.y + std::round((-along * frame.sn + down * frame.cs) / t.scaleY));
   }
 }
 

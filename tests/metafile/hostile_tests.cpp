@@ -287,4 +287,52 @@ TEST(HostileRecords, PlaybackStopsWhenTheWorkBudgetIsSpent) {
   EXPECT_NE(notes[0].find("work budget ran out at a RECTANGLE record"), std::string::npos) << notes[0];
 }
 
+// Values of the drawing state that accumulate record after record saturate instead of
+// overflowing (a signed overflow the sanitizers of the asan build report).
+
+// 70,000 offsets of 32767 take an origin past the largest coordinate, where it saturates;
+// 65,538 offsets back then bring it to 1 (wrapping would leave it at 146 million).
+TEST(HostileRecords, AccumulatedOriginsSaturate) {
+  for (const uint16_t offset : {wmfw::kOffsetWindowOrg, wmfw::kOffsetViewportOrg}) {
+    WmfWriter w;
+    w.CreatePen(5, 0, 0).SelectObject(0).CreateBrush(0, Rgb(255, 0, 0)).SelectObject(1);
+    for (int i = 0; i < 70000; ++i) w.Record(offset, {0, 32767});
+    for (int i = 0; i < 65538; ++i) w.Record(offset, {0, -32767});
+    w.Rectangle(0, 0, 12, 12);
+    const auto p = Render(w.Placeable(0, 0, 100, 100, 96));
+    EXPECT_GE(Count(p, kRed, 0, 0, 20, 20), 100) << std::hex << offset;
+  }
+}
+
+// The current position moves on with each string drawn with TA_UPDATECP; strings far wider
+// than the canvas (the window is 32767 units over 100 pixels) take it past the largest
+// coordinate, where it saturates (wrapping would put it far to the left). A line from it
+// then comes in from the right. The text is white, so only the line shows.
+TEST(HostileRecords, TheCurrentPositionSaturates) {
+  WmfWriter w;
+  w.SetWindowExt(32767, 100).SetBkMode(1).SetTextColor(Rgb(255, 255, 255));
+  w.CreateFont(-100, "Arial").SelectObject(0).MoveTo(0, 20).SetTextAlign(1);
+  const std::string wide(8000, 'W');
+  for (int i = 0; i < 12; ++i) w.TextOut(0, 0, wide);
+  w.SetTextAlign(0).LineTo(16000, 50);  // canvas pixel 48
+  const auto p = Render(w.Placeable(0, 0, 100, 100, 96));
+  EXPECT_EQ(At(p, 90, 50), kBlack);
+  EXPECT_EQ(At(p, 20, 50), kWhite);
+}
+
+// 700 offsets of 32767 units at 100 pixels a unit move the clip region past every canvas
+// (its coordinates would pass 2^31): nothing inside it shows, and the state saved before
+// comes back intact.
+TEST(HostileRecords, AnOffsetClipRegionSaturates) {
+  WmfWriter w;
+  w.CreatePen(5, 0, 0).SelectObject(0).CreateBrush(0, Rgb(255, 0, 0)).SelectObject(1);
+  w.SaveDC().SetWindowExt(1, 1).IntersectClipRect(0, 0, 1, 1);
+  for (int i = 0; i < 700; ++i) w.Record(wmfw::kOffsetClipRgn, {32767, 32767});
+  w.Rectangle(-1, -1, 2, 2).RestoreDC(-1);
+  w.CreateBrush(0, Rgb(0, 0, 255)).SelectObject(2).Rectangle(50, 50, 60, 60);
+  const auto p = Render(w.Placeable(0, 0, 100, 100, 96));
+  EXPECT_EQ(Count(p, kRed, 0, 0, 100, 100), 0);
+  EXPECT_EQ(At(p, 55, 55), kBlue);
+}
+
 }  // namespace
