@@ -1,7 +1,6 @@
 #include "metafile/region.h"
 
 #include <algorithm>
-#include <cstdint>
 
 namespace metafile {
 
@@ -104,10 +103,12 @@ void Region::Exclude(const IntRect& rect) {
 }
 
 void Region::Offset(int dx, int dy) {
-  const auto moved = [](int v, int d) {
-    return int(std::clamp<int64_t>(int64_t(v) + d, -kMaxCoordinate, kMaxCoordinate));
-  };
-  for (IntRect& r : rects_) r = {moved(r.left, dx), moved(r.top, dy), moved(r.right, dx), moved(r.bottom, dy)};
+  for (IntRect& r : rects_) {
+    r.left += dx;
+    r.right += dx;
+    r.top += dy;
+    r.bottom += dy;
+  }
   RecomputeBounds();
 }
 

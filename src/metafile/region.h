@@ -21,8 +21,6 @@ IntRect Intersect(const IntRect& a, const IntRect& b);
 class Region {
  public:
   static constexpr size_t kMaxRects = 2048;
-  // Coordinates stay within this magnitude, the bound of every mapped canvas coordinate.
-  static constexpr int kMaxCoordinate = 1 << 22;
 
   Region() = default;
   explicit Region(const IntRect& rect) { AddDisjoint(rect); }
@@ -39,8 +37,6 @@ class Region {
   // Keeps the parts that lie in `other` too (bounded by kMaxRects).
   void IntersectWith(const Region& other);
   void Exclude(const IntRect& rect);
-  // Moves every rectangle; coordinates saturate at ±kMaxCoordinate, so that offsets repeated
-  // record after record cannot overflow (a region moved that far is off every canvas).
   void Offset(int dx, int dy);
   bool Contains(int x, int y) const;
 

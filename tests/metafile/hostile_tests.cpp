@@ -320,19 +320,4 @@ TEST(HostileRecords, TheCurrentPositionSaturates) {
   EXPECT_EQ(At(p, 20, 50), kWhite);
 }
 
-// 700 offsets of 32767 units at 100 pixels a unit move the clip region past every canvas
-// (its coordinates would pass 2^31): nothing inside it shows, and the state saved before
-// comes back intact.
-TEST(HostileRecords, AnOffsetClipRegionSaturates) {
-  WmfWriter w;
-  w.CreatePen(5, 0, 0).SelectObject(0).CreateBrush(0, Rgb(255, 0, 0)).SelectObject(1);
-  w.SaveDC().SetWindowExt(1, 1).IntersectClipRect(0, 0, 1, 1);
-  for (int i = 0; i < 700; ++i) w.Record(wmfw::kOffsetClipRgn, {32767, 32767});
-  w.Rectangle(-1, -1, 2, 2).RestoreDC(-1);
-  w.CreateBrush(0, Rgb(0, 0, 255)).SelectObject(2).Rectangle(50, 50, 60, 60);
-  const auto p = Render(w.Placeable(0, 0, 100, 100, 96));
-  EXPECT_EQ(Count(p, kRed, 0, 0, 100, 100), 0);
-  EXPECT_EQ(At(p, 55, 55), kBlue);
-}
-
 }  // namespace
