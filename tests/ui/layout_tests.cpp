@@ -17,6 +17,8 @@ struct WidthCase {
   int convertX;
 };
 
+void PrintTo(const WidthCase& c, std::ostream* os) { *os << c.width; }
+
 class LayoutWidths : public ::testing::TestWithParam<WidthCase> {};
 
 TEST_P(LayoutWidths, FollowTheResizeRule) {
