@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <new>
 #include <thread>
 #include <vector>
 
@@ -99,6 +100,23 @@ TEST_F(Worker, TokensAdvanceOnlyAfterASavedFile) {
   EXPECT_EQ(ConversionJob.randomToken, 1002);
   EXPECT_EQ(ProgressState.convertedCount, 2);
   EXPECT_EQ(ProgressState.index, 4);
+  EXPECT_EQ(out.Entries().size(), 2u);
+}
+
+bool ConvertOrRunOutOfMemory() {
+  if (script.calls == 1) {
+    ++script.calls;
+    throw std::bad_alloc();
+  }
+  return ScriptedConvert();
+}
+
+TEST_F(Worker, RunningOutOfMemoryFailsThatFileAndTheRunGoesOn) {
+  AddInputs(3);
+  script.outcomes = {true, true, true};
+  EXPECT_EQ(RunConversion(ConvertOrRunOutOfMemory), 0);
+  EXPECT_EQ(script.calls, 3u);
+  EXPECT_EQ(ProgressState.convertedCount, 2);
   EXPECT_EQ(out.Entries().size(), 2u);
 }
 
