@@ -30,6 +30,7 @@
 #include "fidelity/rgb_image.h"
 #include "fidelity/statistics.h"
 #include "metafile/metafile.h"
+#include "platform/program_folder.h"
 
 namespace {
 
@@ -432,17 +433,11 @@ std::vector<FileResult> MeasureAll(const std::vector<CorpusFile>& files, const O
   return results;
 }
 
-std::string SelfFolder() {
-  std::error_code ec;
-  const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string(".") : self.parent_path().string();
-}
-
 // Runs every file below `folder` through wmf_render; returns the number of files that did
 // not fail cleanly.
 size_t CheckRefusals(const std::string& label, const std::string& folder, const Options& options) {
   const std::vector<std::string> paths = ListFilesBelow(folder);
-  const std::string tool = SelfFolder() + "/wmf_render";
+  const std::string tool = vecrast::ProgramFolder() + "wmf_render";
   std::vector<std::vector<std::string>> commands;
   for (const std::string& path : paths) commands.push_back({tool, path});
   ProcessLimits limits = options.limits;

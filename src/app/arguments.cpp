@@ -1,7 +1,9 @@
 #include "app/arguments.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "base/ascii_case.h"
+#include "base/trim.h"
 
 namespace vecrast {
 
@@ -19,24 +21,13 @@ std::string ArgumentAt(const Arguments& arguments, size_t index) {
   return index < arguments.size() ? arguments[index] : std::string();
 }
 
-std::string StripBlanks(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  const size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
+std::string StripBlanks(const std::string& text) { return std::string(base::TrimBlanks(text, " ")); }
 
 std::string OptionKey(const Arguments& arguments, size_t index) {
   const std::string argument = StripBlanks(ArgumentAt(arguments, index));
-  std::string key;
-  if (argument.starts_with("--")) {
-    key = argument.substr(0, argument.find('='));
-  } else if (argument.starts_with("-")) {
-    key = argument;
-  }
-  std::transform(key.begin(), key.end(), key.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return key;
+  if (argument.starts_with("--")) return base::UpperAscii(argument.substr(0, argument.find('=')));
+  if (argument.starts_with("-")) return base::UpperAscii(argument);
+  return {};
 }
 
 std::string OptionValue(const Arguments& arguments, size_t index) {

@@ -1,5 +1,6 @@
 #include "app/console_batch.h"
 
+#include <new>
 #include <string>
 #include <thread>
 
@@ -13,6 +14,7 @@
 #include "engine/progress_state.h"
 #include "platform/console.h"
 #include "platform/file_status.h"
+#include "platform/paths.h"
 #include "settings/settings.h"
 #include "texts/texts.h"
 
@@ -33,8 +35,9 @@ void Debug(const BatchMode& mode, const std::string& text) {
   if (mode.debug) PrintLine(text);
 }
 
-bool Fail(const char* message) {
-  PrintErrorLine(message);
+// Prints the error line naming the value that failed.
+bool Fail(const char* message, const std::string& value) {
+  PrintErrorLine(NamingValue(message, value));
   return false;
 }
 
@@ -44,22 +47,28 @@ bool HasExtension(const std::string& path) {
 
 // Moves the -i argument into inputPath; false when it names no usable file.
 bool SettleInput() {
+  const std::string shown = AbsolutePath(ConversionJob.inputArgument);
   if (!HasExtension(ConversionJob.inputArgument)) {
     ConversionJob.inputArgument.clear();
-    return Fail("Error: Invalid input file");
+    return Fail("Error: Invalid input file", shown);
   }
   ConversionJob.inputPath = ConversionJob.inputArgument;
   ConversionJob.inputArgument.clear();
-  if (FileSize(ConversionJob.inputPath) <= 0) return Fail("Error: Invalid input file");
+  if (FileSize(ConversionJob.inputPath) <= 0) return Fail("Error: Invalid input file", shown);
   return true;
 }
 
+// The ".." rule looks at the folder as written, so that is what its error line names.
 bool SettleOutputFolder(const BatchMode& mode) {
   if (ConversionJob.outputFolder.empty()) ConversionJob.outputFolder = FolderBesideInput(ConversionJob.inputPath);
   Debug(mode, "Output: " + ConversionJob.outputFolder);
-  if (ConversionJob.outputFolder.starts_with("..")) return Fail("Error: Incorrect output folder");
-  ConversionJob.outputFolder = ResolveOutputFolder(ConversionJob.outputFolder, ConversionJob.programFolder);
-  if (!IsExistingFolder(ConversionJob.outputFolder)) return Fail("Error: Invalid output folder");
+  if (ConversionJob.outputFolder.starts_with("..")) {
+    return Fail("Error: Incorrect output folder", ConversionJob.outputFolder);
+  }
+  ConversionJob.outputFolder = ResolveOutputFolder(ConversionJob.outputFolder);
+  if (!IsExistingFolder(ConversionJob.outputFolder)) {
+    return Fail("Error: Invalid output folder", ConversionJob.outputFolder);
+  }
   return true;
 }
 
@@ -78,7 +87,9 @@ bool SettleFormats(const BatchMode& mode) {
     ConversionJob.outputExtension = outputExtensions.front();
   }
   Debug(mode, "Conversion: " + ConversionJob.outputExtension);
-  if (!IsOutputFormat(ConversionJob.outputExtension)) return Fail("Error: Invalid conversion type");
+  if (!IsOutputFormat(ConversionJob.outputExtension)) {
+    return Fail("Error: Invalid conversion type", ConversionJob.outputExtension);
+  }
   return true;
 }
 
@@ -95,12 +106,21 @@ int QueueInput() {
   return AddInputFile(ConversionJob.inputPath) ? 1 : 0;
 }
 
+// An allocation failure that escapes a conversion ends the run, not the process.
 int RunWorker() {
   ResetProgressState();
-  std::thread worker([] { ConversionWorker(); });
+  bool outOfMemory = false;
+  std::thread worker([&outOfMemory] {
+    try {
+      ConversionWorker();
+    } catch (const std::bad_alloc&) {
+      outOfMemory = true;
+    }
+  });
   worker.join();
+  if (outOfMemory) PrintErrorLine("Error: not enough memory for the conversion");
   std::lock_guard<std::mutex> lock(ProgressState.mutex);
-  return ProgressState.convertedCount;
+  return outOfMemory ? 0 : ProgressState.convertedCount;
 }
 
 bool CheckAndConvert(const BatchMode& mode) {

@@ -1,18 +1,22 @@
 #include "app/option_report.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <span>
 #include <string_view>
 
 #include "app/font_flags.h"
+#include "app/option_store.h"
+#include "base/ascii_case.h"
 #include "engine/font_slots.h"
 #include "engine/formats.h"
 #include "engine/keywords.h"
 #include "platform/console.h"
 #include "platform/file_status.h"
+#include "platform/paths.h"
+#include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "settings/settings_table.h"
 
@@ -245,6 +249,33 @@ std::string ShownValue(const ReportRow& row, std::string_view group, std::string
   return {};
 }
 
+// A real as it was most likely written: the shortest text that reads back as the same float.
+std::string ShortestReal(double value) {
+  if (!std::isfinite(value)) return FormatIniReal(value);  // "NaN", "+Infinity", "-Infinity"
+  char text[64];
+  const auto end = std::to_chars(text, text + sizeof text, static_cast<float>(value)).ptr;
+  return std::string(text, end);
+}
+
+// The value a check looked at, for its error line.
+std::string CheckedValue(const ReportRow& row, std::string_view group) {
+  if (row.check == Check::FloatRange) return ShortestReal(RealOf(group, row.key));
+  return std::to_string(IntegerOf(group, row.key));
+}
+
+// The failed value as the user typed it, with the number it was read as when that differs
+// ("4294967391" read as 2147483647, "abc" read as 0).
+bool FailCheck(const ReportRow& row, std::string_view group) {
+  const std::string checked = CheckedValue(row, group);
+  const std::string typed = TypedNumberText(group, row.key);
+  if (typed.empty() || typed == checked) {
+    PrintErrorLine(NamingValue(row.error, checked));
+  } else {
+    PrintErrorLine(NamingValue(row.error, typed, "read as " + checked));
+  }
+  return false;
+}
+
 bool Passes(const ReportRow& row, std::string_view group) {
   switch (row.check) {
     case Check::None: return true;
@@ -274,10 +305,7 @@ void PrintRow(const ReportRow& row, std::string_view group, std::string_view for
 bool ReportAndCheck(std::span<const ReportRow> rows, std::string_view group, bool debug) {
   for (const ReportRow& row : rows) {
     if (debug) PrintRow(row, group, {});
-    if (!Passes(row, group)) {
-      PrintErrorLine(row.error);
-      return false;
-    }
+    if (!Passes(row, group)) return FailCheck(row, group);
   }
   return true;
 }
@@ -290,14 +318,14 @@ bool CheckSource(SourceCheck check) {
       ReleaseWatermarkFont();
       if (!LoadFont(kWatermarkFontSlot, Settings.font, Settings.fontSize,
                     FontStyleFlags(Settings.fontStyle) + FontEffectFlags(Settings.fontEffect))) {
-        PrintErrorLine("Error: Invalid watermark font");
+        PrintErrorLine(NamingValue("Error: Invalid watermark font", Settings.font));
         return false;
       }
       watermarkFontLoaded = true;
       return true;
     case SourceCheck::WatermarkImage:
       if (FileSize(Settings.image) <= 0) {
-        PrintErrorLine("Error: Invalid watermark image");
+        PrintErrorLine(NamingValue("Error: Invalid watermark image", AbsolutePath(Settings.image)));
         return false;
       }
       return true;
@@ -312,12 +340,6 @@ bool RunSections(std::span<const ReportSection> sections, bool debug) {
     if (!CheckSource(section.after)) return false;
   }
   return true;
-}
-
-std::string UpperAscii(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
 }
 
 std::span<const ReportRow> RowsOf(std::span<const KindRows> table, std::string_view name) {
@@ -335,7 +357,7 @@ void ReportInputKindOptions(const std::string& inputKind, bool debug) {
 }
 
 bool CheckOutputFormatOptions(const std::string& extension, bool debug) {
-  const std::string depthKey = UpperAscii(extension) + " BPP";
+  const std::string depthKey = base::UpperAscii(extension) + " BPP";
   const int64_t depth = IntegerOf("Output", depthKey);
   const std::span<const ReportRow> rows = RowsOf(kOutputFormatRows, extension);
   if (debug) {
@@ -343,14 +365,11 @@ bool CheckOutputFormatOptions(const std::string& extension, bool debug) {
     for (const ReportRow& row : rows) PrintRow(row, "Output", extension);
   }
   if (!IsAllowedBpp(extension, static_cast<int>(depth))) {
-    PrintErrorLine("Error: Invalid " + extension + "-bpp value");
+    PrintErrorLine(NamingValue("Error: Invalid " + extension + "-bpp value", std::to_string(depth)));
     return false;
   }
   for (const ReportRow& row : rows) {
-    if (!Passes(row, "Output")) {
-      PrintErrorLine(row.error);
-      return false;
-    }
+    if (!Passes(row, "Output")) return FailCheck(row, "Output");
   }
   return true;
 }

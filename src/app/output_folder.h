@@ -5,15 +5,12 @@
 
 namespace vecrast {
 
-// The folder part of a path, up to and including its last "/"; "" when it has none.
-std::string FolderPart(const std::string& path);
-
 // Without "-o" the output goes beside the input: the input's folder, taken against the
 // current folder when relative.
 std::string FolderBesideInput(const std::string& inputPath);
 
-// A relative output folder (not beginning with "/") lies below the program's folder; a
-// leading "./" is dropped. The result ends with "/".
-std::string ResolveOutputFolder(const std::string& folder, const std::string& programFolder);
+// A relative output folder (not beginning with "/") is taken against the current folder, as
+// every tool here does; a leading "./" is dropped. The result ends with "/".
+std::string ResolveOutputFolder(const std::string& folder);
 
 }  // namespace vecrast

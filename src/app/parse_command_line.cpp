@@ -23,6 +23,11 @@ void PrintBanner() {
   PrintLine(" ");
 }
 
+// The windowed mode drops every option anyway; a command-line run says what it skipped.
+void PrintWarnings(const OptionReadResult& state) {
+  for (const std::string& warning : state.warnings) PrintErrorLine(warning);
+}
+
 bool RunEarlySwitch(const Arguments& arguments, CommandLineOutcome& outcome) {
   const std::string key = OptionKey(arguments, 0);
   if (key == "-U" || key == "-T") {
@@ -46,7 +51,11 @@ bool RunEarlySwitch(const Arguments& arguments, CommandLineOutcome& outcome) {
 
 }  // namespace
 
-CommandLineOutcome ParseCommandLine(const Arguments& arguments) {
+CommandLineOutcome ParseCommandLine(const Arguments& arguments, InstanceLock* heldLock) {
+  const auto waitForKey = [heldLock] {
+    if (heldLock != nullptr) heldLock->Release();
+    WaitForKey();
+  };
   CommandLineOutcome outcome;
   if (arguments.empty()) {
     outcome.windowed = true;
@@ -57,8 +66,9 @@ CommandLineOutcome ParseCommandLine(const Arguments& arguments) {
 
   const OptionReadResult state = ReadOptions(arguments);
   if (!state.error.empty()) {
-    PrintErrorLine("Error: " + state.error);
-    if (state.pause) WaitForKey();
+    PrintWarnings(state);
+    PrintErrorLine(NamingValue("Error: " + state.error, state.errorValue, state.errorReason));
+    if (state.pause) waitForKey();
     outcome.exitStatus = 1;
     return outcome;
   }
@@ -66,11 +76,12 @@ CommandLineOutcome ParseCommandLine(const Arguments& arguments) {
     outcome.windowed = true;
     return outcome;
   }
+  PrintWarnings(state);
   if (!state.quiet) PrintBanner();
   const bool converted = RunConsoleBatch(state.quiet);
   if (state.pause) {
     PrintLine("Press any key to exit.");
-    WaitForKey();
+    waitForKey();
   }
   outcome.exitStatus = converted ? 0 : 1;
   return outcome;

@@ -3,10 +3,12 @@
 
 #include <string>
 
+#include "app/version.h"
+
 namespace vecrast {
 
 inline constexpr const char* kProductTitle = "Zentrafax WMF to JPG";
-inline constexpr int kVersionNumber = 250;
+// kVersionNumber (250), from the project's version.
 // The maker's one-line legal notice as the console prints it ("(c)" for the sign).
 inline constexpr const char* kConsoleLegalNotice = "Copyright (c) 2026 Zentrafax. All rights reserved.";
 inline constexpr const char* kMakerWebAddress = "https://www.zentrafax.example/";

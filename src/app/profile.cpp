@@ -1,35 +1,25 @@
 #include "app/profile.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "app/option_store.h"
 #include "app/option_table.h"
+#include "base/ascii_case.h"
 #include "settings/ini_file.h"
 
 namespace vecrast {
 
-namespace {
-
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  std::transform(upper.begin(), upper.end(), upper.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return upper;
-}
-
-}  // namespace
-
-bool LoadProfile(const std::string& fileName) {
-  if (fileName.empty()) return false;
-  IniFile profile;
-  if (!profile.Open(fileName)) return false;
-  if (!profile.SelectGroup("CLI")) return true;
-  for (const IniEntry& entry : profile.Entries()) {
-    if (const OptionRow* row = FindProfileOption(UpperAscii(TrimBlanks(entry.key)))) {
-      StoreOptionValue(*row, entry.value, ValueSource::Profile);
-    }
+bool LoadProfile(const std::string& fileName, std::string& reason) {
+  if (fileName.empty()) {
+    reason = "no file was named";
+    return false;
   }
+  IniFile profile;
+  if (!profile.Open(fileName, reason)) return false;
+  if (!profile.SelectGroup("CLI")) return true;
+  profile.ForEachEntry([](std::string_view key, std::string_view value) {
+    if (const OptionRow* row = FindProfileOption(base::UpperAscii(key))) {
+      StoreOptionValue(*row, std::string(value), ValueSource::Profile);
+    }
+  });
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "app/end_program.h"
 #include "app/product.h"
 #include "platform/console.h"
 
@@ -25,9 +26,22 @@ bool AsksForCommandLineAction(const Arguments& arguments) {
   return false;
 }
 
-int RefuseSecondInstance(const Arguments& arguments) {
-  if (!AsksForCommandLineAction(arguments)) return 0;
-  PrintErrorLine("Error: " + WindowTitle() + " is already running");
+LockMode LockModeFor(const Arguments& arguments) {
+  return AsksForCommandLineAction(arguments) ? LockMode::kCommandLine : LockMode::kWindowed;
+}
+
+int RefuseStart(LockResult result, const std::string& reason) {
+  switch (result) {
+    case LockResult::kTaken:
+    case LockResult::kHeld:
+      return 0;
+    case LockResult::kHeldByWindow:
+      PrintErrorLine("Error: " + WindowTitle() + " is already running (its window is open; try again once it is closed)");
+      return kExitTemporaryFailure;
+    case LockResult::kFailed:
+      PrintErrorLine("Error: the single-instance lock cannot be taken: " + reason);
+      return 1;
+  }
   return 1;
 }
 

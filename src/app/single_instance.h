@@ -1,7 +1,11 @@
-// What a start does when another copy of the same version holds the single-instance lock.
+// Which mode a start takes the single-instance lock in, and what a start that does not get
+// the lock prints and ends with.
 #pragma once
 
+#include <string>
+
 #include "app/arguments.h"
+#include "platform/instance_lock.h"
 
 namespace vecrast {
 
@@ -9,8 +13,14 @@ namespace vecrast {
 // anywhere) rather than the window.
 bool AsksForCommandLineAction(const Arguments& arguments);
 
-// Reports the refused start: a command-line action prints one error line and gives 1; a
-// windowed start ends silently with 0.
-int RefuseSecondInstance(const Arguments& arguments);
+// The lock mode of a start: a command-line action takes it as a command-line run (which waits
+// for another one), anything else as the window.
+LockMode LockModeFor(const Arguments& arguments);
+
+// Reports a start that did not get the lock and gives its exit status: a second windowed
+// start ends silently with 0; a command-line run that finds the window open prints its error
+// line and gives 75 (try again later); a lock that could not be taken at all is reported with
+// what failed and gives 1.
+int RefuseStart(LockResult result, const std::string& reason);
 
 }  // namespace vecrast

@@ -3,23 +3,14 @@
 #include <cctype>
 #include <charconv>
 #include <limits>
-#include <strings.h>
 
 #include "app/arguments.h"
+#include "base/ascii_case.h"
 #include "engine/keywords.h"
 
 namespace vecrast {
 
 namespace {
-
-int DigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return 99;
-}
-
-bool SameIgnoringCase(const std::string& a, const char* b) { return strcasecmp(a.c_str(), b) == 0; }
 
 // [+-] digits [. digits] [e [+-] digits], at least one mantissa digit, nothing else.
 bool IsDecimalNumber(const std::string& text) {
@@ -44,29 +35,44 @@ bool IsDecimalNumber(const std::string& text) {
   return at == text.size();
 }
 
+// The value of `digit` in `radix`, or -1 when it is no digit of that radix.
+int DigitIn(char digit, int radix) {
+  const int value = base::HexDigitValue(digit);
+  return value < radix ? value : -1;
+}
+
 }  // namespace
 
-int32_t IntegerValue(const std::string& text) {
+int64_t IntegerValue(const std::string& text) {
   size_t at = text.find_first_not_of(" \t");
   if (at == std::string::npos) return 0;
   bool negative = false;
   if (text[at] == '+' || text[at] == '-') negative = text[at++] == '-';
-  int base = 10;
-  if (at < text.size() && text[at] == '$') base = 16, ++at;
-  else if (at < text.size() && text[at] == '%') base = 2, ++at;
-  uint32_t value = 0;
-  for (; at < text.size() && DigitValue(text[at]) < base; ++at) {
-    value = value * static_cast<uint32_t>(base) + static_cast<uint32_t>(DigitValue(text[at]));
+  int radix = 10;
+  if (at < text.size() && text[at] == '$') {
+    radix = 16, ++at;
+  } else if (at < text.size() && text[at] == '%') {
+    radix = 2, ++at;
   }
-  if (negative) value = 0u - value;
-  return static_cast<int32_t>(value);
+  // Saturates: the magnitude stops growing past the largest value either sign can hold.
+  constexpr uint64_t kCeiling = uint64_t{1} << 63;
+  uint64_t magnitude = 0;
+  for (int digit; at < text.size() && (digit = DigitIn(text[at], radix)) >= 0; ++at) {
+    if (magnitude > (kCeiling - static_cast<uint64_t>(digit)) / static_cast<uint64_t>(radix)) {
+      magnitude = kCeiling;
+    } else {
+      magnitude = magnitude * static_cast<uint64_t>(radix) + static_cast<uint64_t>(digit);
+    }
+  }
+  if (negative) return magnitude >= kCeiling ? std::numeric_limits<int64_t>::min() : -static_cast<int64_t>(magnitude);
+  return magnitude >= kCeiling ? std::numeric_limits<int64_t>::max() : static_cast<int64_t>(magnitude);
 }
 
 float RealValue(const std::string& text) {
   const std::string trimmed = StripBlanks(text);
-  if (SameIgnoringCase(trimmed, "+Infinity")) return std::numeric_limits<float>::infinity();
-  if (SameIgnoringCase(trimmed, "-Infinity")) return -std::numeric_limits<float>::infinity();
-  if (SameIgnoringCase(trimmed, "NaN")) return std::numeric_limits<float>::quiet_NaN();
+  if (base::EqualsIgnoringAsciiCase(trimmed, "+Infinity")) return std::numeric_limits<float>::infinity();
+  if (base::EqualsIgnoringAsciiCase(trimmed, "-Infinity")) return -std::numeric_limits<float>::infinity();
+  if (base::EqualsIgnoringAsciiCase(trimmed, "NaN")) return std::numeric_limits<float>::quiet_NaN();
   if (!IsDecimalNumber(trimmed)) return 0.0f;
   // from_chars takes no leading "+" and is independent of the process locale.
   const char* first = trimmed.data() + (trimmed[0] == '+' ? 1 : 0);

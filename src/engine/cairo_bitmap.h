@@ -19,6 +19,9 @@ struct CairoContextDestroyer {
 using CairoSurface = std::unique_ptr<cairo_surface_t, CairoSurfaceDestroyer>;
 using CairoContext = std::unique_ptr<cairo_t, CairoContextDestroyer>;
 
+// The longest side an image surface may have.
+inline constexpr int kMaxSurfaceSide = 32767;
+
 // A fully transparent ARGB32 surface, or null when the size is not positive or the
 // surface cannot be made.
 CairoSurface MakeTransparentSurface(int width, int height);

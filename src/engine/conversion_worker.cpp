@@ -1,8 +1,8 @@
 #include "engine/conversion_worker.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <mutex>
+#include <new>
 #include <string>
 
 #include "engine/convert_file.h"
@@ -10,6 +10,7 @@
 #include "engine/input_file_map.h"
 #include "engine/naming.h"
 #include "engine/progress_state.h"
+#include "platform/console.h"
 #include "settings/settings.h"
 
 namespace vecrast {
@@ -17,11 +18,6 @@ namespace vecrast {
 namespace {
 
 bool DebugOutputOn() { return ConversionJob.consoleRun == 1 && ConversionJob.runModeTag == "DEBUG"; }
-
-void PrintLine(const std::string& text) {
-  std::fputs((text + "\n").c_str(), stdout);
-  std::fflush(stdout);
-}
 
 void PublishCurrentFile(int32_t index, const std::string& path) {
   std::lock_guard<std::mutex> lock(ProgressState.mutex);
@@ -33,6 +29,21 @@ void AdvanceTokens() {
   ConversionJob.randomToken = NewRandomToken();
   // Wraps instead of overflowing after 2^31 - 1 files.
   ConversionJob.sequenceNumber = static_cast<int32_t>(static_cast<uint32_t>(ConversionJob.sequenceNumber) + 1u);
+}
+
+}  // namespace
+
+namespace {
+
+// An allocation failure that escapes a conversion fails that file, not the run or the process
+// (the window's worker thread would otherwise end the program).
+bool ConvertWithinMemory(bool (*convert)()) {
+  try {
+    return convert();
+  } catch (const std::bad_alloc&) {
+    lastFailureReason = "not enough memory for the conversion";
+    return false;
+  }
 }
 
 }  // namespace
@@ -49,7 +60,7 @@ int RunConversion(bool (*convert)()) {
     ConversionJob.subfolder = entry->second.subfolder;
     PublishCurrentFile(fileNumber, ConversionJob.inputPath);
     if (debug) PrintLine("Processing: " + ConversionJob.inputPath);
-    const bool saved = convert();
+    const bool saved = ConvertWithinMemory(convert);
     if (debug) {
       PrintLine("Saving As: " + ConversionJob.outputPath);
       PrintLine(saved ? "OK" : "Not OK");

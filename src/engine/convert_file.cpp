@@ -1,10 +1,5 @@
 #include "engine/convert_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -20,6 +15,7 @@
 #include "engine/save_bitmap.h"
 #include "metafile/allocation.h"
 #include "metafile/metafile.h"
+#include "platform/read_file.h"
 #include "settings/settings.h"
 
 namespace vecrast {
@@ -32,46 +28,19 @@ namespace {
 
 constexpr size_t kPlaceableHeaderBytes = 22;
 
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 bool Fail(const std::string& reason) {
   lastFailureReason = reason;
   return false;
 }
 
-// Reads a whole regular file of a sane size. Non-blocking open so that a FIFO cannot hang
-// the run; it is then refused as not a regular file.
-bool ReadInputFile(const std::string& path, std::vector<uint8_t>& bytes) {
-  FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (file.get() < 0) return Fail("cannot open the input file: " + std::string(std::strerror(errno)));
-  struct stat info {};
-  if (fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return Fail("the input is not a regular file");
-  if (info.st_size <= 0) return Fail("the input file is empty");
-  const auto size = static_cast<uint64_t>(info.st_size);
-  if (size < kPlaceableHeaderBytes) return Fail("the input file is shorter than the placeable header");
-  if (size > kMaxInputFileBytes) return Fail("the input file is too large");
-  if (!metafile::TryAssign(bytes, static_cast<size_t>(size), uint8_t{0})) {
-    return Fail("there is not enough memory to read the input file (" + std::to_string(size) + " bytes)");
+// Reads a whole regular file of a sane size; a FIFO or a folder is refused.
+bool ReadInputFile(const std::string& path, std::string& bytes) {
+  std::string reason;
+  if (!ReadWholeFile(path, kMaxInputFileBytes, FileKinds::kRegular, bytes, reason)) {
+    return Fail("cannot read the input file: " + reason);
   }
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t got = read(file.get(), bytes.data() + done, bytes.size() - done);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) return Fail("cannot read the input file");
-    done += static_cast<size_t>(got);
-  }
+  if (bytes.empty()) return Fail("the input file is empty");
+  if (bytes.size() < kPlaceableHeaderBytes) return Fail("the input file is shorter than the placeable header");
   return true;
 }
 
@@ -125,10 +94,11 @@ bool OnlyTheDepthChanges() {
 }
 
 bool RenderPicture(metafile::Picture& picture) {
-  std::vector<uint8_t> bytes;
+  std::string bytes;
   if (!ReadInputFile(ConversionJob.inputPath, bytes)) return false;
   std::string reason;
-  if (!metafile::RenderPlaceableMetafile(bytes.data(), bytes.size(), picture, reason)) {
+  if (!metafile::RenderPlaceableMetafile(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), picture,
+                                         reason)) {
     return Fail("the metafile was not rendered: " + reason);
   }
   lastConversionNotes = picture.notes;

@@ -49,13 +49,14 @@ struct Walk {
   Fixed stepX, stepY;
 };
 
-// The inverse of the turn. Rows are bottom first in the bitmap and in the walk alike, so
-// turning the stored rows counter-clockwise turns the picture counter-clockwise too.
-Walk WalkFor(double radians, int width, int height, int turnedWidth, int turnedHeight) {
+// The inverse of the turn that takes the source's centre to `centre` of the target. Rows are
+// bottom first in the bitmap and in the walk alike, so turning the stored rows
+// counter-clockwise turns the picture counter-clockwise too.
+Walk WalkFor(double radians, int width, int height, const TurnedCanvas& target) {
   const double cosine = std::cos(radians);
   const double sine = std::sin(radians);
-  const double dx = 0.5 - turnedWidth / 2.0;
-  const double dy = 0.5 - turnedHeight / 2.0;
+  const double dx = 0.5 - target.centreX;
+  const double dy = 0.5 - target.centreY;
   return {cosine * dx + sine * dy + width / 2.0 - 0.5,
           -sine * dx + cosine * dy + height / 2.0 - 0.5,
           sine,
@@ -271,8 +272,6 @@ void TurnRows(const Source& source, const EdgeRule& rule, const Walk& walk, FIBI
     TurnRow(source, rule, walk, y, columns, FreeImage_GetScanLine(target, y));
 }
 
-int CoveringSide(double side) { return static_cast<int>(std::ceil(side - 1e-6)); }
-
 }  // namespace
 
 Bitmap TurnImage(FIBITMAP* image, double degrees, RotationCanvas canvas, RgbaColor background,
@@ -283,17 +282,17 @@ Bitmap TurnImage(FIBITMAP* image, double degrees, RotationCanvas canvas, RgbaCol
   const int width = static_cast<int>(FreeImage_GetWidth(image));
   const int height = static_cast<int>(FreeImage_GetHeight(image));
   const double radians = degrees * std::numbers::pi / 180.0;
-  const double cosine = std::abs(std::cos(radians));
-  const double sine = std::abs(std::sin(radians));
   const bool grow = canvas == RotationCanvas::kGrow;
-  const int turnedWidth = grow ? CoveringSide(width * cosine + height * sine) : width;
-  const int turnedHeight = grow ? CoveringSide(width * sine + height * cosine) : height;
+  const TurnedCanvas frame = grow ? LibraryTurnedCanvas(width, height, degrees)
+                                  : TurnedCanvas{width, height, width / 2.0, height / 2.0};
+  const int turnedWidth = frame.width;
+  const int turnedHeight = frame.height;
   Bitmap turned = Adopt(FreeImage_Allocate(turnedWidth, turnedHeight, 32, 0, 0, 0));
   if (!turned) return nullptr;
   const Source source{FreeImage_GetBits(image), FreeImage_GetPitch(image), width, height};
   const EdgeRule rule{!grow, 0xFF000000u | static_cast<std::uint32_t>(background.red) << 16 |
                                  static_cast<std::uint32_t>(background.green) << 8 | background.blue};
-  const Walk walk = WalkFor(radians, width, height, turnedWidth, turnedHeight);
+  const Walk walk = WalkFor(radians, width, height, frame);
   FIBITMAP* target = turned.get();
   const long long pixels = static_cast<long long>(turnedWidth) * turnedHeight;
   SplitRows(turnedHeight, RowThreads(pixels, threads),

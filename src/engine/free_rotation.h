@@ -5,11 +5,12 @@
 #include "engine/bitmap.h"
 #include "engine/parse_color.h"
 #include "engine/row_split.h"
+#include "engine/turned_canvas.h"
 
 namespace vecrast {
 
 enum class RotationCanvas {
-  kGrow,  // the canvas holds the whole turned image; the uncovered corners get the background
+  kGrow,  // the library's canvas (LibraryTurnedCanvas); the uncovered corners get the background
   kKeep,  // the canvas keeps its size; the turned image is mirrored into the uncovered parts
 };
 

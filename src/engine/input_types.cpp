@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/ascii_case.h"
 #include "settings/settings.h"
 
 namespace vecrast {
@@ -142,11 +143,7 @@ bool IsInputExtension(std::string_view extension) { return Contains(inputExtensi
 
 std::string NormaliseExtension(std::string_view extension) {
   if (!extension.empty() && extension.front() == '.') extension.remove_prefix(1);
-  std::string result(extension);
-  for (char& c : result) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return result;
+  return base::LowerAscii(extension);
 }
 
 std::string FileExtension(std::string_view path) {

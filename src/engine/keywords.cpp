@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "base/ascii_case.h"
+
 namespace vecrast {
 namespace {
 
@@ -91,24 +93,6 @@ constexpr CompressionGroup kCompressionGroups[] = {{"bmp", kBmpTgaCompression},
                                                    {"tga", kBmpTgaCompression},
                                                    {"tiff", kTiffCompression}};
 
-constexpr char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-constexpr char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-// Keywords are ASCII, so upper-casing ASCII letters is all the case handling they need.
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
-  }
-  return true;
-}
-
-std::string LowerCased(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = AsciiLower(c);
-  return lower;
-}
-
 bool IsParsableKind(int kind) {
   return kind != keywords::FrameType && kind != keywords::WatermarkType;
 }
@@ -122,7 +106,7 @@ std::span<const KeywordPair> KeywordTable(int kind) {
 
 std::span<const std::string_view> CompressionKeywords(std::string_view format) {
   for (const CompressionGroup& group : kCompressionGroups) {
-    if (EqualsIgnoringCase(format, group.format)) return group.keywords;
+    if (base::EqualsIgnoringAsciiCase(format, group.format)) return group.keywords;
   }
   return {};
 }
@@ -130,7 +114,7 @@ std::span<const std::string_view> CompressionKeywords(std::string_view format) {
 int32_t KeywordToValue(int kind, std::string_view text) {
   if (!IsParsableKind(kind)) return 0;
   for (const KeywordPair& pair : KeywordTable(kind)) {
-    if (EqualsIgnoringCase(text, pair.keyword)) return pair.value;
+    if (base::EqualsIgnoringAsciiCase(text, pair.keyword)) return pair.value;
   }
   return 0;
 }
@@ -140,11 +124,11 @@ std::string ValueToKeyword(int kind, int32_t value, std::string_view format) {
     std::span<const std::string_view> group = CompressionKeywords(format);
     if (!group.empty()) {
       if (value < 0 || static_cast<size_t>(value) >= group.size()) return {};
-      return LowerCased(group[static_cast<size_t>(value)]);
+      return base::LowerAscii(group[static_cast<size_t>(value)]);
     }
   }
   for (const KeywordPair& pair : KeywordTable(kind)) {
-    if (pair.value == value) return LowerCased(pair.keyword);
+    if (pair.value == value) return base::LowerAscii(pair.keyword);
   }
   return {};
 }

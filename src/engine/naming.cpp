@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <random>
 
+#include "base/ascii_case.h"
 #include "engine/text_case.h"
 #include "settings/settings.h"
 
@@ -77,8 +78,8 @@ constexpr std::array<NameToken, 18> kNameTokens{{
 std::string ReplaceAll(std::string_view text, std::string_view token, const std::string& value) {
   std::string out;
   size_t from = 0;
-  for (size_t at = FindIgnoringCase(text, token); at != std::string_view::npos;
-       at = FindIgnoringCase(text, token, from)) {
+  for (size_t at = base::FindIgnoringAsciiCase(text, token); at != std::string_view::npos;
+       at = base::FindIgnoringAsciiCase(text, token, from)) {
     out.append(text.substr(from, at - from));
     out += value;
     from = at + token.size();
@@ -88,7 +89,7 @@ std::string ReplaceAll(std::string_view text, std::string_view token, const std:
 }
 
 std::string ExpandToken(std::string_view text, const NameToken& token, const std::tm& now) {
-  if (FindIgnoringCase(text, token.token) == std::string_view::npos) return std::string(text);
+  if (base::FindIgnoringAsciiCase(text, token.token) == std::string_view::npos) return std::string(text);
   return ReplaceAll(text, token.token, token.value(now));
 }
 
@@ -102,11 +103,14 @@ int32_t NewRandomToken() { return randomSource(1, 99999); }
 const std::array<NameToken, 18>& NameTokens() { return kNameTokens; }
 
 std::string BaseName(std::string_view path) {
-  const size_t separator = path.find_last_of("/\\");
+  // A backslash is an ordinary character of a file name here, not a folder separator.
+  const size_t separator = path.rfind('/');
   std::string_view name = separator == std::string_view::npos ? path : path.substr(separator + 1);
   if (!name.empty() && name.front() == '"') name.remove_prefix(1);
   const size_t dot = name.find_last_of('.');
-  if (dot == std::string_view::npos || name.find(' ', dot) != std::string_view::npos) return std::string(name);
+  if (dot == std::string_view::npos || name.find_first_of(" \\", dot) != std::string_view::npos) {
+    return std::string(name);
+  }
   return std::string(name.substr(0, dot));
 }
 
@@ -139,7 +143,7 @@ std::string ExpandWatermarkText() {
   const std::tm now = LocalNowParts();
   std::string text = written;
   for (const auto& token : kNameTokens) {
-    if (FindIgnoringCase(written, token.token) != std::string_view::npos) {
+    if (base::FindIgnoringAsciiCase(written, token.token) != std::string_view::npos) {
       text = ReplaceAll(text, token.token, token.value(now));
     }
   }

@@ -29,9 +29,10 @@ struct NameToken {
 // The eighteen tokens in the order they are expanded.
 const std::array<NameToken, 18>& NameTokens();
 
-// The file part of a path (after the last "/" or "\", a leading double quote skipped) with
-// its last extension removed; an extension is the text after the last dot when no blank
-// follows that dot. "plan.rev.wmf" gives "plan.rev"; "plan.rev 2" stays whole.
+// The file part of a path (after the last "/", a leading double quote skipped) with its last
+// extension removed; an extension is the text after the last dot when no blank or backslash
+// follows that dot. "plan.rev.wmf" gives "plan.rev"; "plan.rev 2" stays whole; "a\x.wmf"
+// gives "a\x" (a backslash is an ordinary character of a file name).
 std::string BaseName(std::string_view path);
 
 // A number in decimal, left-padded with "0" to five characters, or cut to its first five.

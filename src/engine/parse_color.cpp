@@ -2,19 +2,14 @@
 
 #include <algorithm>
 
+#include "base/ascii_case.h"
+
 namespace vecrast {
 namespace {
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 std::uint8_t HexPair(char high, char low) {
-  const int h = HexDigit(high);
-  const int l = HexDigit(low);
+  const int h = base::HexDigitValue(high);
+  const int l = base::HexDigitValue(low);
   if (h < 0 || l < 0) return 0;
   return static_cast<std::uint8_t>(h * 16 + l);
 }

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <iterator>
@@ -11,8 +10,9 @@
 namespace vecrast {
 namespace {
 
-// The largest picture any step makes: beyond it the allocation alone would be a hazard.
-constexpr long long kMaxSide = 32767;
+// The largest resize target: a JPEG holds at most 65500 pixels a side, and beyond 2^28 pixels
+// the allocation alone would be a hazard.
+constexpr long long kMaxSide = 65500;
 constexpr long long kMaxArea = 1LL << 28;
 
 constexpr int kPixels = 0;
@@ -77,9 +77,12 @@ Bitmap Resize(Bitmap bitmap) {
       width = ScaledSide(targetHeight, static_cast<float>(h) / static_cast<float>(w));
     }
   }
-  // A sliver of an image keeps at least one pixel rather than failing.
-  width = std::max(width, 1LL);
-  height = std::max(height, 1LL);
+  // A side that the aspect ratio rounds to nothing fails the file, as the library's rescale
+  // does, rather than stretching a sliver to one pixel.
+  if (width < 1 || height < 1) {
+    lastStepProblem = "the aspect ratio rounds a side of the resized image to nothing";
+    return nullptr;
+  }
   if (width > kMaxSide || height > kMaxSide || width * height > kMaxArea) {
     lastStepProblem = "a " + std::to_string(width) + " x " + std::to_string(height) +
                       " image is over the size limits (32767 pixels a side, 2^28 pixels in all)";

@@ -11,8 +11,4 @@ std::string UpperCase(std::string_view text);
 // First character upper case, all the others lower case: "dRAWING" gives "Drawing".
 std::string TitleCase(std::string_view text);
 
-// Position of the first occurrence of an ASCII needle at or after `from`, ignoring ASCII
-// letter case; npos when none.
-size_t FindIgnoringCase(std::string_view text, std::string_view needle, size_t from = 0);
-
 }  // namespace vecrast

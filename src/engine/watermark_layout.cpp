@@ -4,19 +4,15 @@
 #include <cmath>
 #include <limits>
 
+#include "base/ascii_case.h"
+
 namespace vecrast {
 namespace {
 
 constexpr std::string_view kLineBreak = "%eol%";
 
 bool StartsWithLineBreak(std::string_view text, std::size_t at) {
-  if (text.size() - at < kLineBreak.size()) return false;
-  for (std::size_t i = 0; i < kLineBreak.size(); ++i) {
-    const char c = text[at + i];
-    const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    if (lower != kLineBreak[i]) return false;
-  }
-  return true;
+  return base::EqualsIgnoringAsciiCase(text.substr(at, kLineBreak.size()), kLineBreak);
 }
 
 int ClampToInt(long long value) {

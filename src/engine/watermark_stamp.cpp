@@ -1,10 +1,11 @@
 #include "engine/watermark_stamp.h"
 
-#include <cmath>
+#include <algorithm>
 #include <numbers>
 
 #include "engine/cairo_bitmap.h"
 #include "engine/overlay_blend.h"
+#include "engine/turned_canvas.h"
 
 namespace vecrast {
 namespace {
@@ -23,24 +24,25 @@ Bitmap CropWatermark(Bitmap watermark, const WatermarkPlacement& placement) {
   return Adopt(FreeImage_Copy(watermark.get(), 0, 0, cropped.width, cropped.height));
 }
 
-// Turns counter-clockwise about the centre onto a canvas that holds the whole turned
-// watermark, with bilinear sampling and smooth transparent edges. (The library's
-// three-shear rotation gives the same canvas at twenty times the cost.)
+// Turns counter-clockwise onto the library's canvas for the turn, the centre where the
+// library puts it, with bilinear sampling and smooth transparent edges. (The library's
+// three-shear rotation itself costs twenty times as much.)
 Bitmap RotateFreely(FIBITMAP* watermark, int degrees) {
+  const int width = static_cast<int>(FreeImage_GetWidth(watermark));
+  const int height = static_cast<int>(FreeImage_GetHeight(watermark));
+  const TurnedCanvas canvas = LibraryTurnedCanvas(width, height, degrees);
+  // Pictures beyond the drawing library's surfaces are turned by the image library itself.
+  if (std::max({width, height, canvas.width, canvas.height}) > kMaxSurfaceSide) {
+    return Adopt(FreeImage_Rotate(watermark, degrees, nullptr));
+  }
   CairoSurface source = SurfaceFromBitmap(watermark);
   if (!source) return nullptr;
-  const double width = FreeImage_GetWidth(watermark);
-  const double height = FreeImage_GetHeight(watermark);
   const double radians = degrees * std::numbers::pi / 180.0;
-  const double cosine = std::abs(std::cos(radians));
-  const double sine = std::abs(std::sin(radians));
-  // The epsilon keeps exact sizes from growing by a pixel through rounding noise.
-  const int turnedWidth = static_cast<int>(std::ceil(width * cosine + height * sine - 1e-6));
-  const int turnedHeight = static_cast<int>(std::ceil(width * sine + height * cosine - 1e-6));
-  CairoSurface turned = MakeTransparentSurface(turnedWidth, turnedHeight);
+  CairoSurface turned = MakeTransparentSurface(canvas.width, canvas.height);
   CairoContext context = turned ? MakeContext(turned.get()) : nullptr;
   if (!context) return nullptr;
-  cairo_translate(context.get(), turnedWidth / 2.0, turnedHeight / 2.0);
+  // The surface's rows run top first: the centre's height is counted from the top.
+  cairo_translate(context.get(), canvas.centreX, canvas.height - canvas.centreY);
   cairo_rotate(context.get(), -radians);  // y points down: a negative angle turns counter-clockwise
   cairo_translate(context.get(), -width / 2.0, -height / 2.0);
   cairo_set_source_surface(context.get(), source.get(), 0, 0);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/utf8.h"
 #include "engine/cairo_bitmap.h"
 #include "engine/watermark_layout.h"
 
@@ -15,37 +16,6 @@ namespace {
 struct FontOptionsDestroyer {
   void operator()(cairo_font_options_t* options) const { cairo_font_options_destroy(options); }
 };
-
-// Invalid UTF-8 would put the Cairo context in an error state and blank the whole box;
-// each byte that does not start a well-formed sequence becomes U+FFFD instead.
-std::string ValidUtf8(std::string_view text) {
-  std::string valid;
-  valid.reserve(text.size());
-  for (std::size_t at = 0; at < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                         : (lead >> 3) == 0x1E ? 4 : 0;
-    bool ok = length > 0 && at + length <= text.size();
-    for (std::size_t i = 1; ok && i < length; ++i)
-      ok = (static_cast<unsigned char>(text[at + i]) & 0xC0) == 0x80;
-    if (ok && length > 1) {
-      // Reject overlong forms, surrogates and values beyond U+10FFFF, as Cairo does.
-      char32_t code = lead & (0x7F >> length);
-      for (std::size_t i = 1; i < length; ++i)
-        code = (code << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3F);
-      static constexpr char32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
-      ok = code >= kSmallest[length] && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-    }
-    if (ok) {
-      valid.append(text.substr(at, length));
-      at += length;
-    } else {
-      valid.append("\xEF\xBF\xBD");
-      ++at;
-    }
-  }
-  return valid;
-}
 
 // Plain drawing: no anti-aliasing, whole-pixel metrics. Anti-aliased drawing: grey
 // coverage, unhinted metrics, as vector text.
@@ -105,7 +75,8 @@ bool Measure(std::string_view text, const TextWatermarkStyle& style, MeasuredTex
   SelectFont(context.get(), *style.font, false);
   cairo_font_extents_t extents;
   cairo_font_extents(context.get(), &extents);
-  measured.lines = SplitWatermarkLines(ValidUtf8(text));
+  // Invalid UTF-8 would put the Cairo context in an error state and blank the whole box.
+  measured.lines = SplitWatermarkLines(base::ValidUtf8(text));
   measured.widths = LineWidths(context.get(), measured.lines, false);
   measured.ascent = extents.ascent;
   const int lineHeight = static_cast<int>(std::ceil(extents.ascent + extents.descent));

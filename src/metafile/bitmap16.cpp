@@ -1,5 +1,6 @@
 #include "metafile/bitmap16.h"
 
+#include "base/little_endian.h"
 #include "metafile/allocation.h"
 #include "metafile/palette_colors.h"
 
@@ -7,7 +8,7 @@ namespace metafile {
 
 namespace {
 
-uint16_t U16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+constexpr auto U16 = base::ReadLe16;
 
 uint32_t Opaque(ColorRef c) { return kOpaquePixel | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
 

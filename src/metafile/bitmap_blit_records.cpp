@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "base/little_endian.h"
 #include "metafile/bitmap16.h"
 #include "metafile/bitmap_blit.h"
 #include "metafile/bitmap_records.h"
@@ -144,7 +145,7 @@ void PaintPatternOnly(Player& p, const BlitRecord& b) {
   Paint(p, x, y, nullptr, {}, {}, rop);
 }
 
-uint32_t ReadU32(const uint8_t* p) { return uint32_t(p[0] | (p[1] << 8) | (p[2] << 16)) | (uint32_t(p[3]) << 24); }
+constexpr auto ReadU32 = base::ReadLe32;
 
 // STRETCHDIB and DIBBITBLT drawing a monochrome DIB with any ROP but SRCCOPY (the mask
 // half of a masked blit) are played by GDI with the two colours taken from the first
@@ -155,7 +156,7 @@ uint32_t ReadU32(const uint8_t* p) { return uint32_t(p[0] | (p[1] << 8) | (p[2] 
 std::vector<uint8_t> MaskDibAsPlayed(const uint8_t* data, size_t size, size_t tableEntryBytes) {
   constexpr size_t kInfoHeaderBytes = 40, kBitCountByte = 14, kColorsUsedByte = 32, kEntries = 2;
   if (size < kInfoHeaderBytes || ReadU32(data) != kInfoHeaderBytes) return {};
-  if ((data[kBitCountByte] | (data[kBitCountByte + 1] << 8)) != 1) return {};
+  if (base::ReadLe16(data + kBitCountByte) != 1) return {};
   const uint32_t used = ReadU32(data + kColorsUsedByte);
   const size_t entries = used == 0 || used > kEntries ? kEntries : used;
   const size_t bitsByte = kInfoHeaderBytes + entries * tableEntryBytes;

@@ -240,25 +240,6 @@ std::vector<DecodedChar> DecodeText(const uint8_t* bytes, size_t count, TextEnco
   return out;
 }
 
-void AppendUtf8(std::string& out, char32_t code) {
-  if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) code = 0xFFFD;
-  if (code < 0x80) {
-    out.push_back(char(code));
-  } else if (code < 0x800) {
-    out.push_back(char(0xC0 | (code >> 6)));
-    out.push_back(char(0x80 | (code & 0x3F)));
-  } else if (code < 0x10000) {
-    out.push_back(char(0xE0 | (code >> 12)));
-    out.push_back(char(0x80 | ((code >> 6) & 0x3F)));
-    out.push_back(char(0x80 | (code & 0x3F)));
-  } else {
-    out.push_back(char(0xF0 | (code >> 18)));
-    out.push_back(char(0x80 | ((code >> 12) & 0x3F)));
-    out.push_back(char(0x80 | ((code >> 6) & 0x3F)));
-    out.push_back(char(0x80 | (code & 0x3F)));
-  }
-}
-
 std::string DecodeFaceName(const std::string& raw, uint8_t charSet) {
   // Face names of symbol fonts are plain ASCII names.
   const uint8_t nameSet = charSet == kSymbolCharset ? uint8_t(kAnsiCharset) : charSet;

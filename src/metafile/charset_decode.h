@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/utf8.h"
+
 namespace metafile {
 
 enum CharSet : uint8_t {
@@ -54,6 +56,6 @@ const char* SymbolGlyphName(uint8_t byte);
 std::string DecodeFaceName(const std::string& raw, uint8_t charSet);
 
 // Appends a code point as UTF-8.
-void AppendUtf8(std::string& out, char32_t code);
+using base::AppendUtf8;
 
 }  // namespace metafile

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/little_endian.h"
 #include "metafile/allocation.h"
 #include "metafile/dib_compressed.h"
 
@@ -14,8 +15,8 @@ constexpr uint32_t kInfoHeaderSize = 40;
 constexpr uint32_t kMaxHeaderSize = 1024;
 constexpr size_t kMaxColorEntries = 256;
 
-uint16_t U16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
-uint32_t U32(const uint8_t* p) { return uint32_t(U16(p)) | (uint32_t(U16(p + 2)) << 16); }
+constexpr auto U16 = base::ReadLe16;
+constexpr auto U32 = base::ReadLe32;
 
 bool SupportedFormat(const DibHeader& h) {
   switch (h.compression) {

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "base/little_endian.h"
 #include "metafile/metafile.h"
 
 namespace metafile {
@@ -13,7 +14,7 @@ constexpr size_t kPlaceableHeaderBytes = 22;
 constexpr int kMaxSide = 32767;
 constexpr int64_t kMaxArea = int64_t(1) << 28;
 
-uint16_t U16At(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+constexpr auto U16At = base::ReadLe16;
 
 // Half away from zero, on the quotient held as a 32-bit float.
 int64_t RoundQuotient(float q) {

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/little_endian.h"
+
 namespace metafile {
 
 class Record {
@@ -23,7 +25,7 @@ class Record {
 
   uint16_t U16(size_t word) const {
     if (!Has(word + 1)) return 0;
-    return uint16_t(params_[2 * word] | (params_[2 * word + 1] << 8));
+    return base::ReadLe16(params_ + 2 * word);
   }
   int16_t S16(size_t word) const { return int16_t(U16(word)); }
   // Two words, low word first (COLORREF and 32-bit counts).

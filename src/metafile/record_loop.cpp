@@ -1,13 +1,14 @@
 #include "metafile/record_loop.h"
 
+#include "base/little_endian.h"
 #include "metafile/work_budget.h"
 
 namespace metafile {
 
 namespace {
 
-uint16_t ReadU16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
-uint32_t ReadU32(const uint8_t* p) { return uint32_t(ReadU16(p)) | (uint32_t(ReadU16(p + 2)) << 16); }
+constexpr auto ReadU16 = base::ReadLe16;
+constexpr auto ReadU32 = base::ReadLe32;
 
 constexpr size_t kRecordHeaderBytes = 6;
 constexpr uint16_t kEndRecord = 0x0000;

@@ -5,6 +5,15 @@
 
 namespace vecrast {
 
+namespace {
+
+bool SetWriteTime(const std::string& path, const timespec& written) {
+  const timespec times[2] = {{0, UTIME_OMIT}, written};
+  return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
+}
+
+}  // namespace
+
 bool GetFileWriteTime(const std::string& path, int64_t& seconds) {
   struct stat info {};
   if (stat(path.c_str(), &info) != 0) return false;
@@ -13,11 +22,12 @@ bool GetFileWriteTime(const std::string& path, int64_t& seconds) {
 }
 
 bool SetFileWriteTime(const std::string& path, int64_t seconds) {
-  struct timespec times[2] {};
-  times[0].tv_nsec = UTIME_OMIT;
-  times[1].tv_sec = static_cast<time_t>(seconds);
-  times[1].tv_nsec = 0;
-  return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
+  return SetWriteTime(path, timespec{static_cast<time_t>(seconds), 0});
+}
+
+bool CopyFileWriteTime(const std::string& from, const std::string& to) {
+  struct stat info {};
+  return stat(from.c_str(), &info) == 0 && SetWriteTime(to, info.st_mtim);
 }
 
 }  // namespace vecrast

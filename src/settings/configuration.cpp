@@ -5,8 +5,12 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string_view>
+#include <vector>
 
+#include "base/ascii_case.h"
+#include "platform/paths.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "settings/settings_table.h"
@@ -53,17 +57,19 @@ void MakeFolders(const std::string& path) {
   }
 }
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
+// Set when the file exists but could not be read (no access, too large, not a file): the file
+// is then the user's to mend, and is not replaced by the defaults at exit.
+bool keepFileAsItIs = false;
 
-bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
-  return LowerAscii(text).find(LowerAscii(part)) != std::string::npos;
+// True when something is at the path, following links: a link that points nowhere yet is
+// written through like a missing file.
+bool Exists(const std::string& path) {
+  struct stat info {};
+  return !path.empty() && stat(path.c_str(), &info) == 0;
 }
 
 void MigrateOlderLayouts(SettingsRecord& record) {
-  if (record.cfg < kMaskWithExtension && !ContainsIgnoringCase(record.filenameMask, "%ext%")) {
+  if (record.cfg < kMaskWithExtension && !base::ContainsIgnoringAsciiCase(record.filenameMask, "%ext%")) {
     record.filenameMask += ".%ext%";
   }
   if (record.cfg < kRawChoicesInserted && record.rawLoadAs != 0) {
@@ -72,7 +78,7 @@ void MigrateOlderLayouts(SettingsRecord& record) {
 }
 
 void ExpandCsvDelimiter(SettingsRecord& record) {
-  const std::string word = LowerAscii(record.csvDelimiter);
+  const std::string word = base::LowerAscii(record.csvDelimiter);
   if (word == "tab") {
     record.csvDelimiter = "\t";
   } else if (word == "space") {
@@ -82,17 +88,37 @@ void ExpandCsvDelimiter(SettingsRecord& record) {
   }
 }
 
+// Each group's entries are read once, whatever their number; the first entry of a key counts.
+void ReadGroup(const IniFile& file, std::span<const SettingDescriptor> settings, const DefaultContext& missing,
+               SettingsRecord& record) {
+  std::vector<std::optional<std::string_view>> values(settings.size());
+  file.ForEachEntry([&](std::string_view key, std::string_view value) {
+    for (std::size_t i = 0; i < settings.size(); ++i) {
+      if (!base::EqualsIgnoringAsciiCase(settings[i].key, key)) continue;
+      if (!values[i]) values[i] = value;
+      return;
+    }
+  });
+  for (std::size_t i = 0; i < settings.size(); ++i) {
+    if (values[i]) {
+      ParseSettingValue(settings[i], *values[i], record);
+    } else {
+      ApplySettingDefault(settings[i], missing, record);
+    }
+  }
+}
+
 void ReadSettings(IniFile& file, SettingsRecord& record) {
   DefaultContext missing;
   missing.missingFromFile = true;
   missing.now = LocalNow();
-  for (const SettingDescriptor& setting : SettingTable()) {
-    file.SelectGroup(setting.group);
-    if (const auto value = file.FindValue(setting.key)) {
-      ParseSettingValue(setting, *value, record);
-    } else {
-      ApplySettingDefault(setting, missing, record);
-    }
+  const std::span<const SettingDescriptor> table = SettingTable();
+  for (std::size_t first = 0; first < table.size();) {
+    std::size_t end = first;
+    while (end < table.size() && table[end].group == table[first].group) ++end;
+    file.SelectGroup(table[first].group);  // without the group every key reads as missing
+    ReadGroup(file, table.subspan(first, end - first), missing, record);
+    first = end;
   }
 }
 
@@ -142,11 +168,14 @@ std::string ConfigurationPath() {
 }
 
 void LoadConfiguration() {
+  const std::string& path = Settings.configurationPath;
   IniFile file;
-  if (Settings.configurationPath.empty() || !file.Open(Settings.configurationPath)) {
-    ResetSettings(false);
-  } else {
+  keepFileAsItIs = false;
+  if (!path.empty() && file.Open(path)) {
     ReadSettings(file, Settings);
+  } else {
+    keepFileAsItIs = Exists(path);
+    ResetSettings(false);
   }
   MigrateOlderLayouts(Settings);
   ExpandCsvDelimiter(Settings);
@@ -154,7 +183,7 @@ void LoadConfiguration() {
 
 void SaveConfiguration() {
   const std::string& path = Settings.configurationPath;
-  if (path.empty()) return;
+  if (path.empty() || keepFileAsItIs) return;
   IniWriter writer;
   std::string_view previousGroup;
   for (const SettingDescriptor& setting : SettingTable()) {

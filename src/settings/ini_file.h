@@ -8,16 +8,19 @@
 // Groups and keys are found without regard to ASCII letter case; the first match wins. Entries
 // before the first header belong to no group.
 //
+// The reader keeps the text and one offset per group header, and finds entries by reading the
+// selected group's lines when asked: its memory stays within about twice the file's size
+// whatever the file holds.
+//
 // Writing: UTF-8 with byte-order mark and an empty first line, CR LF line ends, "key = value".
-// The whole text is written to a temporary file beside the target and renamed over it, so an
-// existing file is only ever replaced by a complete one.
+// The whole text replaces the file only as a complete file (ReplaceFile).
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace vecrast {
@@ -25,17 +28,16 @@ namespace vecrast {
 // Files larger than this are not read: a configuration or profile is a few kilobytes.
 inline constexpr std::size_t kMaxIniFileSize = 16 * 1024 * 1024;
 
-struct IniEntry {
-  std::string key;
-  std::string value;  // without leading and trailing blanks and tabs
-};
-
 class IniFile {
  public:
-  // Reads a whole file; false (and an empty file) when it cannot be read or is too large.
+  using EntryVisitor = std::function<void(std::string_view key, std::string_view value)>;
+
+  // Reads a whole file (a pipe too) of at most kMaxIniFileSize bytes; false, an empty file
+  // and why in `reason` when it cannot be read, is a folder or device, or is too large.
+  bool Open(const std::string& path, std::string& reason);
   bool Open(const std::string& path);
   // Takes the bytes of a file directly.
-  void Parse(std::string_view bytes);
+  void Parse(std::string bytes);
 
   // Selects the first group of that name; false when there is none (keys then read as defaults).
   bool SelectGroup(std::string_view group);
@@ -48,24 +50,17 @@ class IniFile {
   int64_t ReadInteger(std::string_view key, int64_t fallback) const;
   double ReadReal(std::string_view key, double fallback) const;
 
-  // The entries of the selected group in file order, duplicates included.
-  std::vector<IniEntry> Entries() const;
+  // Calls `visit` with each entry of the selected group in file order, duplicates included:
+  // the key (trailing blanks and tabs removed) and the value without its outer blanks and tabs.
+  void ForEachEntry(const EntryVisitor& visit) const;
 
  private:
-  struct Entry {
-    std::string key;
-    std::string value;  // raw
-  };
-  struct Group {
-    std::string name;
-    std::vector<Entry> entries;
-    std::unordered_map<std::string, std::size_t> firstIndexByKey;  // lower-case key
-  };
+  // Calls `visit(key, rawValue)` for the entries of the selected group until it returns false.
+  template <typename Visit>
+  void VisitEntries(Visit&& visit) const;
 
-  void AddLine(std::string_view line);
-
-  std::vector<Group> groups_;
-  std::unordered_map<std::string, std::size_t> firstGroupByName_;  // lower-case name
+  std::string text_;                    // UTF-8
+  std::vector<uint32_t> groupHeaders_;  // offset of each header line's "[", in file order
   static constexpr std::size_t kNoGroup = static_cast<std::size_t>(-1);
   std::size_t selected_ = kNoGroup;
 };
@@ -85,8 +80,10 @@ class IniWriter {
 
   const std::string& Bytes() const { return bytes_; }
 
-  // Writes the text to path (temporary file in the same folder, then rename). False, and the
-  // old file untouched, when that fails.
+  // Replaces the file at `path` with the text (ReplaceFile: complete or not at all, links
+  // written through, a write-protected file left alone). False, and why in `reason`, when
+  // that fails.
+  bool Save(const std::string& path, std::string& reason) const;
   bool Save(const std::string& path) const;
 
  private:
@@ -107,10 +104,5 @@ int64_t ParseIniInteger(std::string_view text);
 double ParseIniReal(std::string_view text);
 // Six decimals, or "+Infinity", "-Infinity", "NaN".
 std::string FormatIniReal(double value);
-// Without leading and trailing blanks and tabs.
-std::string_view TrimBlanks(std::string_view text);
-// ASCII letters compared without regard to case.
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
-std::string LowerAscii(std::string_view text);
 
 }  // namespace vecrast

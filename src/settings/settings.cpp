@@ -1,10 +1,8 @@
 #include "settings/settings.h"
 
-#include <unistd.h>
-
-#include <ctime>
 #include <random>
 
+#include "platform/program_folder.h"
 #include "settings/settings_table.h"
 
 namespace vecrast {
@@ -23,14 +21,6 @@ SettingsRecord WindowedDefaults() {
   return record;
 }
 
-std::string RunningProgramFolder() {
-  std::string path(4096, '\0');
-  const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
-  if (length <= 0 || static_cast<std::size_t>(length) >= path.size()) return "./";
-  path.resize(static_cast<std::size_t>(length));
-  return path.substr(0, path.rfind('/') + 1);
-}
-
 int32_t DrawRandomToken() {
   static std::mt19937 generator{std::random_device{}()};
   return std::uniform_int_distribution<int32_t>{1, 99999}(generator);
@@ -38,7 +28,7 @@ int32_t DrawRandomToken() {
 
 ConversionJobRecord StartConversionJob() {
   ConversionJobRecord job;
-  job.programFolder = RunningProgramFolder();
+  job.programFolder = ProgramFolder();
   job.randomToken = DrawRandomToken();
   return job;
 }
@@ -52,13 +42,6 @@ SettingsRecord Settings = WindowedDefaults();
 ConversionJobRecord ConversionJob = StartConversionJob();
 
 void SetDisplaySizeSource(DisplaySizeSource source) { displaySizeSource = source; }
-
-int64_t LocalNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  if (::localtime_r(&now, &local) == nullptr) return static_cast<int64_t>(now);
-  return static_cast<int64_t>(now) + static_cast<int64_t>(local.tm_gmtoff);
-}
 
 void ResetSettings(bool commandLineMode) {
   DefaultContext context;

@@ -23,6 +23,9 @@
 #include <string>
 #include <vector>
 
+// LocalNow: the clock of "Update Date" and "Custom Timestamp".
+#include "platform/local_time.h"
+
 namespace vecrast {
 
 struct SettingsRecord {
@@ -251,9 +254,5 @@ void ResetConversionJob();
 // installs its own; without one, ResetSettings sees no display.
 using DisplaySizeSource = bool (*)(int32_t& width, int32_t& height);
 void SetDisplaySizeSource(DisplaySizeSource source);
-
-// Seconds since 1970-01-01 00:00:00 of local time: the clock of "Update Date" and
-// "Custom Timestamp".
-int64_t LocalNow();
 
 }  // namespace vecrast

@@ -1,8 +1,11 @@
 #include "settings/settings_table.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
+#include "base/ascii_case.h"
+#include "base/trim.h"
 #include "settings/ini_file.h"
 
 namespace vecrast {
@@ -302,7 +305,7 @@ std::span<const SettingDescriptor> SettingTable() { return kTable; }
 
 const SettingDescriptor* FindSetting(std::string_view group, std::string_view key) {
   for (const SettingDescriptor& setting : kTable) {
-    if (EqualsIgnoringCase(setting.group, group) && EqualsIgnoringCase(setting.key, key)) {
+    if (base::EqualsIgnoringAsciiCase(setting.group, group) && base::EqualsIgnoringAsciiCase(setting.key, key)) {
       return &setting;
     }
   }
@@ -385,15 +388,20 @@ void ParseSettingValue(const SettingDescriptor& setting, std::string_view text,
     case SettingType::Text:
     case SettingType::Colour:
     case SettingType::List:
-      SetSettingText(setting, TrimBlanks(text), record);
+      SetSettingText(setting, base::TrimBlanks(text), record);
       return;
     case SettingType::Integer:
     case SettingType::Small:
     case SettingType::Flag:
     case SettingType::Date:
-      SetSettingInteger(setting, ParseIniInteger(text), record);
+      SetSettingInteger(setting, SaturatedForSetting(setting, ParseIniInteger(text)), record);
       return;
   }
+}
+
+int64_t SaturatedForSetting(const SettingDescriptor& setting, int64_t value) {
+  if (setting.type == SettingType::Date) return value;
+  return std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
 }
 
 void ApplySettingDefault(const SettingDescriptor& setting, const DefaultContext& context,

@@ -97,10 +97,16 @@ void SetSettingText(const SettingDescriptor& setting, std::string_view value,
 // texts as they are.
 std::string FormatSettingValue(const SettingDescriptor& setting,
                                const SettingsRecord& record = Settings);
-// Stores a value read from an INI file: integers by ParseIniInteger, reals by ParseIniReal,
-// texts without leading and trailing blanks and tabs.
+// Stores a value read from an INI file: integers by ParseIniInteger (saturated as below, small
+// and flag fields then keeping their low 8 bits), reals by ParseIniReal, texts without leading
+// and trailing blanks and tabs.
 void ParseSettingValue(const SettingDescriptor& setting, std::string_view text,
                        SettingsRecord& record = Settings);
+
+// An integer read from text, made to fit the setting: a date keeps all 64 bits, every other
+// number saturates at the 32-bit limits, so that range checks see a number too large as too
+// large instead of a wrapped one.
+int64_t SaturatedForSetting(const SettingDescriptor& setting, int64_t value);
 
 // What a default depends on besides the row.
 struct DefaultContext {

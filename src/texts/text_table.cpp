@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "texts/ascii_case.h"
+#include "base/ascii_case.h"
 #include "texts/language_file.h"
 
 namespace vecrast {
@@ -18,7 +18,7 @@ void CountGroupsAndRows(std::span<const std::string_view> data, int32_t& groups,
   groups = 0;
   rows = 0;
   for (size_t i = 0; i + 1 < data.size(); i += 2) {
-    const std::string marker = AsciiUpperCased(data[i]);
+    const std::string marker = base::UpperAscii(data[i]);
     if (marker == kEndMarker) break;
     if (marker == kGroupMarker) {
       ++groups;
@@ -34,13 +34,13 @@ void FillGroupsAndJoinedRows(TextTable& table, std::span<const std::string_view>
   int32_t g = 0;
   int32_t k = 0;
   for (size_t i = 0; i + 1 < data.size(); i += 2) {
-    std::string first = AsciiUpperCased(data[i]);
+    std::string first = base::UpperAscii(data[i]);
     if (first == kEndMarker) break;
     if (first == kGroupMarker) {
       table.groups[g].lastRow = k;
       ++g;
       TextGroup& group = table.groups[g];
-      group.name = AsciiUpperCased(data[i + 1]);
+      group.name = base::UpperAscii(data[i + 1]);
       group.firstRow = k + 1;
       group.firstLetterRow.fill(0);
     } else {
@@ -106,7 +106,7 @@ void OverrideTexts(TextTable& table, const LanguageFile& file) {
     const auto rows = table.keys.begin();
     file.ForEachEntry(group.name, [&](std::string_view key, std::string_view value) {
       const auto [from, to] =
-          std::equal_range(rows + group.firstRow, rows + group.lastRow + 1, AsciiUpperCased(key));
+          std::equal_range(rows + group.firstRow, rows + group.lastRow + 1, base::UpperAscii(key));
       for (auto row = from; row != to; ++row) {
         const auto j = static_cast<size_t>(row - rows);
         if (overridden[j]) continue;
@@ -119,8 +119,8 @@ void OverrideTexts(TextTable& table, const LanguageFile& file) {
 
 const std::string* FindText(const TextTable& table, int32_t& currentGroup, std::string_view group,
                             std::string_view key) {
-  const std::string upperGroup = AsciiUpperCased(group);
-  const std::string upperKey = AsciiUpperCased(key);
+  const std::string upperGroup = base::UpperAscii(group);
+  const std::string upperKey = base::UpperAscii(key);
   const bool currentIsValid = currentGroup > 0 && currentGroup <= table.groupCount;
   if (!currentIsValid || table.groups[currentGroup].name != upperGroup) {
     currentGroup = FindGroup(table, upperGroup);

@@ -7,7 +7,7 @@
 #include "engine/formats.h"
 #include "engine/input_types.h"
 #include "settings/settings.h"
-#include "texts/ascii_case.h"
+#include "base/ascii_case.h"
 #include "ui/image_sets.h"
 #include "ui/input_file_choice.h"
 #include "ui/main_window.h"
@@ -24,7 +24,7 @@ void FillOutputFormatList(ConverterWindow& window) {
   list->Clear();
   for (size_t index = 0; index < outputExtensions.size(); ++index) {
     const std::string& extension = outputExtensions[index];
-    const std::string text = AsciiUpperCased(extension) + " (" + FindOutputFormat(extension).description + ")";
+    const std::string text = base::UpperAscii(extension) + " (" + FindOutputFormat(extension).description + ")";
     list->Append(ToWx(text), MenuIcons["New"], reinterpret_cast<void*>(index));
     if (extension == Settings.outputFormat) list->SetSelection(static_cast<int>(index));
   }

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -34,6 +37,11 @@ class OptionReading : public testing::Test {
     const std::string path = folder_ + "/p" + std::to_string(++count_) + ".ini";
     std::ofstream(path) << text;
     return path;
+  }
+
+  bool LoadProfileText(const std::string& text) {
+    std::string reason;
+    return LoadProfile(Profile(text), reason);
   }
 
   std::string folder_;
@@ -126,9 +134,27 @@ TEST_F(OptionReading, ReadingStopsAtTheFirstError) {
   EXPECT_TRUE(Read({"-p", "--width"}).pause);
 }
 
-TEST_F(OptionReading, UnknownArgumentsAreSkipped) {
-  EXPECT_EQ(Read({"stray", "--no-such-option=1", "-x", "-i", "a.wmf"}).error, "");
+TEST_F(OptionReading, UnknownArgumentsAreSkippedWithAWarningEach) {
+  const OptionReadResult result = Read({"stray", "--no-such-option=1", "-x", "-i", "a.wmf", "b.wmf", "-v"});
+  EXPECT_EQ(result.error, "");
   EXPECT_EQ(ConversionJob.inputArgument, "a.wmf");
+  const std::vector<std::string> expected = {
+      "Warning: argument ignored: \"stray\" (one run converts one file, the one named by -i; run once for each "
+      "file)",
+      "Warning: unknown option ignored: \"--no-such-option=1\"",
+      "Warning: unknown option ignored: \"-x\"",
+      "Warning: argument ignored: \"b.wmf\" (one run converts one file, the one named by -i; run once for each "
+      "file)",
+      "Warning: option ignored: \"-v\" (it acts only as the first argument)"};
+  EXPECT_EQ(result.warnings, expected);
+  EXPECT_TRUE(Read({"-i", "a.wmf", "--jpg-quality=5", "-o", "out"}).warnings.empty()) << "values are no strays";
+}
+
+TEST_F(OptionReading, ParameterErrorsNameTheOption) {
+  EXPECT_EQ(Read({"-i"}).errorValue, "-i");
+  EXPECT_EQ(Read({"-i", "a.wmf", "-o", "-q"}).errorValue, "-o");
+  EXPECT_EQ(Read({"--width", "800"}).errorValue, "--width");
+  EXPECT_EQ(Read({" --jpg-quality= "}).errorValue, "--jpg-quality=");
 }
 
 TEST_F(OptionReading, ProfileLandsWhereItIsNamed) {
@@ -140,9 +166,51 @@ TEST_F(OptionReading, ProfileLandsWhereItIsNamed) {
   EXPECT_EQ(Settings.jpgQuality, 80);
 }
 
-TEST_F(OptionReading, UnreadableProfileIsAnError) {
-  EXPECT_EQ(Read({"--profile=/no/such/file.ini"}).error, "Invalid profile file");
-  EXPECT_FALSE(LoadProfile(""));
+TEST_F(OptionReading, UnreadableProfileIsAnErrorThatNamesThePathAndWhy) {
+  const OptionReadResult missing = Read({"--profile=/no/such/file.ini"});
+  EXPECT_EQ(missing.error, "Invalid profile file");
+  EXPECT_EQ(missing.errorValue, "/no/such/file.ini");
+  EXPECT_EQ(missing.errorReason, "No such file or directory");
+  std::string reason;
+  EXPECT_FALSE(LoadProfile("", reason));
+
+  const std::string folder = std::filesystem::path(Profile("")).parent_path().string();
+  const OptionReadResult onFolder = Read({"--profile=" + folder});
+  EXPECT_EQ(onFolder.error, "Invalid profile file");
+  EXPECT_EQ(onFolder.errorReason, "it is a folder");
+}
+
+// A profile may come from a pipe ("--profile=<(...)", "/dev/stdin", a named pipe); one
+// without a writer reads as empty instead of hanging.
+TEST_F(OptionReading, ProfileFromAPipe) {
+  int ends[2];
+  ASSERT_EQ(pipe(ends), 0);
+  const std::string text = "[CLI]\n--JPG-QUALITY=42\n";
+  ASSERT_EQ(write(ends[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
+  close(ends[1]);
+  const OptionReadResult piped = Read({"--profile=/dev/fd/" + std::to_string(ends[0])});
+  close(ends[0]);
+  EXPECT_EQ(piped.error, "") << piped.errorReason;
+  EXPECT_EQ(Settings.jpgQuality, 42);
+
+  const std::string fifo = std::filesystem::path(Profile("")).parent_path().string() + "/fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  StartFromCommandLineDefaults();
+  const OptionReadResult unwritten = Read({"--profile=" + fifo, "--jpg-quality=7"});
+  EXPECT_EQ(unwritten.error, "") << unwritten.errorReason;
+  EXPECT_EQ(Settings.jpgQuality, 7);
+}
+
+TEST_F(OptionReading, NumbersBeyondThirtyTwoBitsSaturateInsteadOfWrapping) {
+  Read({"--jpg-quality=4294967391", "--brightness=-4294967296", "--width=$1FFFFFFFF",
+        "--file-timestamp-custom=5000000000"});
+  EXPECT_EQ(Settings.jpgQuality, std::numeric_limits<int32_t>::max()) << "not 95";
+  EXPECT_EQ(Settings.imageBrightness, std::numeric_limits<int32_t>::min()) << "not 0";
+  EXPECT_EQ(Settings.imageWidth, std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(Settings.customTimestamp, 5000000000) << "a date keeps its 64 bits, not a 1992 date";
+  StartFromCommandLineDefaults();
+  ASSERT_TRUE(LoadProfileText("[CLI]\n--JPG-QUALITY=4294967391\n"));
+  EXPECT_EQ(Settings.jpgQuality, std::numeric_limits<int32_t>::max()) << "profiles read numbers alike";
 }
 
 TEST_F(OptionReading, ProfileNamesAndValueRules) {
@@ -159,7 +227,8 @@ TEST_F(OptionReading, ProfileNamesAndValueRules) {
       "--GAMMA=nan\n"
       "--WIDTH=$10\n"
       "--JPG-SAVE-AS= progressive \n");
-  ASSERT_TRUE(LoadProfile(profile));
+  std::string reason;
+  ASSERT_TRUE(LoadProfile(profile, reason)) << reason;
   EXPECT_EQ(Settings.jpgQuality, 95) << "other groups are not read";
   EXPECT_EQ(Settings.solidOpacity, 7);
   EXPECT_EQ(ConversionJob.inputArgument, "");
@@ -173,8 +242,8 @@ TEST_F(OptionReading, ProfileNamesAndValueRules) {
 }
 
 TEST_F(OptionReading, ProfileWithoutTheGroupIsRead) {
-  EXPECT_TRUE(LoadProfile(Profile("")));
-  EXPECT_TRUE(LoadProfile(Profile("\xff\xfe garbage \x01\n[CLI\n=\n")));
+  EXPECT_TRUE(LoadProfileText(""));
+  EXPECT_TRUE(LoadProfileText("\xff\xfe garbage \x01\n[CLI\n=\n"));
 }
 
 }  // namespace

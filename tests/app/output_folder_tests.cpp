@@ -9,17 +9,25 @@
 namespace vecrast {
 namespace {
 
-TEST(OutputFolder, RelativeFoldersLieBelowTheProgramFolder) {
-  EXPECT_EQ(ResolveOutputFolder("out", "/opt/vr/"), "/opt/vr/out/");
-  EXPECT_EQ(ResolveOutputFolder("./out/", "/opt/vr/"), "/opt/vr/out/");
-  EXPECT_EQ(ResolveOutputFolder("/data/out", "/opt/vr/"), "/data/out/");
-  EXPECT_EQ(ResolveOutputFolder("/data/out/", "/opt/vr/"), "/data/out/");
+std::string Current() {
+  char buffer[4096];
+  return getcwd(buffer, sizeof buffer) ? std::string(buffer) + "/" : std::string();
+}
+
+TEST(OutputFolder, RelativeFoldersAreTakenAgainstTheCurrentFolder) {
+  const std::string current = Current();
+  ASSERT_FALSE(current.empty());
+  EXPECT_EQ(ResolveOutputFolder("out"), current + "out/");
+  EXPECT_EQ(ResolveOutputFolder("./out/"), current + "out/");
+  EXPECT_EQ(ResolveOutputFolder("."), current + "./");
+  EXPECT_EQ(ResolveOutputFolder("./"), current);
+  EXPECT_EQ(ResolveOutputFolder("/data/out"), "/data/out/");
+  EXPECT_EQ(ResolveOutputFolder("/data/out/"), "/data/out/");
 }
 
 TEST(OutputFolder, WithoutAnOutputOptionTheFileGoesBesideTheInput) {
-  char buffer[4096];
-  ASSERT_NE(getcwd(buffer, sizeof buffer), nullptr);
-  const std::string current = std::string(buffer) + "/";
+  const std::string current = Current();
+  ASSERT_FALSE(current.empty());
   EXPECT_EQ(FolderBesideInput("/in/a.wmf"), "/in/");
   EXPECT_EQ(FolderBesideInput("sub/a.wmf"), current + "sub/");
   EXPECT_EQ(FolderBesideInput("a.wmf"), current);

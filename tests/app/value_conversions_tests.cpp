@@ -10,15 +10,18 @@ namespace vecrast {
 namespace {
 
 TEST(IntegerValue, ReadsDecimalHexadecimalAndBinary) {
+  constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+  constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
   struct Case {
     const char* text;
-    int32_t value;
+    int64_t value;
   } cases[] = {
       {"800", 800},      {"$320", 800},     {"%1010", 10},       {"-20", -20},     {"+7", 7},
       {" \t 42", 42},    {"12px", 12},      {"px", 0},           {"", 0},          {"-", 0},
       {"$ff", 255},      {"$FFg", 255},     {"%102", 2},         {"-$10", -16},    {"4 2", 4},
-      {"2147483647", 2147483647},           {"2147483648", -2147483647 - 1},     {"4294967297", 1},
-      {"99999999999999999999", static_cast<int32_t>(UINT32_C(1661992959))},
+      {"2147483647", 2147483647},           {"2147483648", 2147483648},          {"4294967297", 4294967297},
+      {"99999999999999999999", kMax},       {"-99999999999999999999", kMin},     {"$FFFFFFFFFFFFFFFFF", kMax},
+      {"9223372036854775807", kMax},        {"-9223372036854775808", kMin},
   };
   for (const Case& c : cases) EXPECT_EQ(IntegerValue(c.text), c.value) << c.text;
 }

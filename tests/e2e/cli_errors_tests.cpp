@@ -4,9 +4,10 @@
 namespace clitest {
 namespace {
 
-// Placeholders in the argument lists, replaced per sandbox.
-constexpr const char* kIn = "<in>";    // the good metafile
-constexpr const char* kOut = "<out>";  // the empty output folder
+// Placeholders in the argument lists and error lines, replaced per sandbox.
+constexpr const char* kIn = "<in>";      // the good metafile
+constexpr const char* kOut = "<out>";    // the empty output folder
+constexpr const char* kRoot = "<root>";  // the sandbox root, the run's current folder
 
 struct ErrorCase {
   const char* name;
@@ -17,46 +18,65 @@ struct ErrorCase {
 // Test names already say which case ran; print only its name, not its bytes.
 void PrintTo(const ErrorCase& c, std::ostream* os) { *os << c.name; }
 
-const char* const kParameters = "Error: Incorrect number of parameters";
 const char* const kStopped = "Conversion stopped";
 const char* const kNoInput = "No input file(s) found. Please, add valid file(s) and try again!";
 
+// An error line names the value that failed: the option, the resolved path or the number.
+std::string Named(const std::string& text, const std::string& value, const std::string& reason = {}) {
+  return text + ": \"" + value + "\"" + (reason.empty() ? "" : " (" + reason + ")");
+}
+
+std::string Parameters(const std::string& option) { return Named("Error: Incorrect number of parameters", option); }
+
 std::vector<ErrorCase> Cases() {
+  const std::string root = kRoot;
+  const std::string out = kOut;
   return {
-      {"ShortInputWithoutValue", {"-i"}, {kParameters}},
-      {"ShortInputFollowedByOption", {"-i", "-q"}, {kParameters}},
-      {"LongInputEmpty", {"--input="}, {kParameters}},
-      {"LongInputWithoutEquals", {"--input", kIn}, {kParameters}},
-      {"ShortOutputWithoutValue", {"-i", kIn, "-o"}, {kParameters}},
-      {"ConversionValueLooksLikeOption", {"-i", kIn, "-c", "-jpg"}, {kParameters}},
-      {"LongOptionNeedsEquals", {"-i", kIn, "--width", "800"}, {kParameters}},
-      {"LongOptionEmptyValue", {"-i", kIn, "--jpg-quality="}, {kParameters}},
-      {"LongOptionValueWithTwoDashes", {"-i", kIn, "--brightness=--5"}, {kParameters}},
-      {"ProfileMissing", {"-i", kIn, "--profile=missing.ini"}, {"Error: Invalid profile file"}},
-      {"ProfileIsAFolder", {"-i", kIn, "--profile=" + std::string(kOut)}, {"Error: Invalid profile file"}},
-      {"InputWithoutExtension", {"-i", "in/noext"}, {"Error: Invalid input file"}},
-      {"InputMissing", {"-i", "in/missing.wmf"}, {"Error: Invalid input file"}},
-      {"InputEmpty", {"-i", "in/empty.wmf"}, {"Error: Invalid input file"}},
-      {"InputIsAFolder", {"-i", "in/folder.wmf"}, {"Error: Invalid input file"}},
-      {"OutputBeginsWithDots", {"-i", kIn, "-o", "../out"}, {"Error: Incorrect output folder"}},
-      {"OutputMissing", {"-i", kIn, "-o", std::string(kOut) + "missing/"}, {"Error: Invalid output folder"}},
-      {"RelativeOutputBelowProgramFolderMissing", {"-i", kIn, "-o", "./no-such-folder-here"},
-       {"Error: Invalid output folder"}},
-      {"ConversionUpperCase", {"-i", kIn, "-o", kOut, "-c", "JPG"}, {"Error: Invalid conversion type"}},
-      {"ConversionNotOffered", {"-i", kIn, "-o", kOut, "--conversion=png"}, {"Error: Invalid conversion type"}},
-      {"DepthNotAllowed", {"-i", kIn, "-o", kOut, "--jpg-bpp=16"}, {"Error: Invalid jpg-bpp value"}},
-      {"QualityZero", {"-i", kIn, "-o", kOut, "--jpg-quality=0"}, {"Error: Invalid jpg-quality value"}},
-      {"QualityAbove100", {"-i", kIn, "-o", kOut, "--jpg-quality=101"}, {"Error: Invalid jpg-quality value"}},
-      {"WidthNotANumber", {"-i", kIn, "-o", kOut, "--width=px", "--height=5"}, {"Error: Invalid width value"}},
-      {"WidthAloneLeavesHeightZero", {"-i", kIn, "-o", kOut, "--width=800"}, {"Error: Invalid height value"}},
-      {"BrightnessAbove100", {"-i", kIn, "-o", kOut, "--brightness=101"}, {"Error: Invalid brightness value"}},
-      {"ContrastBelowMinus100", {"-i", kIn, "-o", kOut, "--contrast=-101"}, {"Error: Invalid contrast value"}},
-      {"GammaTooSmall", {"-i", kIn, "-o", kOut, "--gamma=0.001"}, {"Error: Invalid gamma value"}},
-      {"GammaInfinite", {"-i", kIn, "-o", kOut, "--gamma=+infinity"}, {"Error: Invalid gamma value"}},
-      {"GammaNotANumber", {"-i", kIn, "-o", kOut, "--gamma=NaN"}, {"Error: Invalid gamma value"}},
-      {"WatermarkFontEmpty", {"-i", kIn, "-o", kOut, "--profile=in/nofont.ini"}, {"Error: Invalid watermark font"}},
+      {"ShortInputWithoutValue", {"-i"}, {Parameters("-i")}},
+      {"ShortInputFollowedByOption", {"-i", "-q"}, {Parameters("-i")}},
+      {"LongInputEmpty", {"--input="}, {Parameters("--input=")}},
+      {"LongInputWithoutEquals", {"--input", kIn}, {Parameters("--input")}},
+      {"ShortOutputWithoutValue", {"-i", kIn, "-o"}, {Parameters("-o")}},
+      {"ConversionValueLooksLikeOption", {"-i", kIn, "-c", "-jpg"}, {Parameters("-c")}},
+      {"LongOptionNeedsEquals", {"-i", kIn, "--width", "800"}, {Parameters("--width")}},
+      {"LongOptionEmptyValue", {"-i", kIn, "--jpg-quality="}, {Parameters("--jpg-quality=")}},
+      {"LongOptionValueWithTwoDashes", {"-i", kIn, "--brightness=--5"}, {Parameters("--brightness=--5")}},
+      {"ProfileMissing", {"-i", kIn, "--profile=missing.ini"},
+       {Named("Error: Invalid profile file", root + "missing.ini", "No such file or directory")}},
+      {"ProfileIsAFolder", {"-i", kIn, "--profile=" + out}, {Named("Error: Invalid profile file", out, "it is a folder")}},
+      {"InputWithoutExtension", {"-i", "in/noext"}, {Named("Error: Invalid input file", root + "in/noext")}},
+      {"InputMissing", {"-i", "in/missing.wmf"}, {Named("Error: Invalid input file", root + "in/missing.wmf")}},
+      {"InputEmpty", {"-i", "in/empty.wmf"}, {Named("Error: Invalid input file", root + "in/empty.wmf")}},
+      {"InputIsAFolder", {"-i", "in/folder.wmf"}, {Named("Error: Invalid input file", root + "in/folder.wmf")}},
+      {"OutputBeginsWithDots", {"-i", kIn, "-o", "../out"}, {Named("Error: Incorrect output folder", "../out")}},
+      {"OutputMissing", {"-i", kIn, "-o", out + "missing/"}, {Named("Error: Invalid output folder", out + "missing/")}},
+      {"RelativeOutputMissing", {"-i", kIn, "-o", "./no-such-folder-here"},
+       {Named("Error: Invalid output folder", root + "no-such-folder-here/")}},
+      {"ConversionUpperCase", {"-i", kIn, "-o", kOut, "-c", "JPG"}, {Named("Error: Invalid conversion type", "JPG")}},
+      {"ConversionNotOffered", {"-i", kIn, "-o", kOut, "--conversion=png"},
+       {Named("Error: Invalid conversion type", "png")}},
+      {"DepthNotAllowed", {"-i", kIn, "-o", kOut, "--jpg-bpp=16"}, {Named("Error: Invalid jpg-bpp value", "16")}},
+      {"QualityZero", {"-i", kIn, "-o", kOut, "--jpg-quality=0"}, {Named("Error: Invalid jpg-quality value", "0")}},
+      {"QualityAbove100", {"-i", kIn, "-o", kOut, "--jpg-quality=101"},
+       {Named("Error: Invalid jpg-quality value", "101")}},
+      // Beyond 32 bits a number saturates instead of wrapping (to 95 here).
+      {"QualityBeyond32Bits", {"-i", kIn, "-o", kOut, "--jpg-quality=4294967391"},
+       {Named("Error: Invalid jpg-quality value", "4294967391", "read as 2147483647")}},
+      {"WidthNotANumber", {"-i", kIn, "-o", kOut, "--width=px", "--height=5"}, {Named("Error: Invalid width value", "px", "read as 0")}},
+      {"WidthAloneLeavesHeightZero", {"-i", kIn, "-o", kOut, "--width=800"}, {Named("Error: Invalid height value", "0")}},
+      {"BrightnessAbove100", {"-i", kIn, "-o", kOut, "--brightness=101"},
+       {Named("Error: Invalid brightness value", "101")}},
+      {"BrightnessWrappingIntoRange", {"-i", kIn, "-o", kOut, "--brightness=4294967296"},
+       {Named("Error: Invalid brightness value", "4294967296", "read as 2147483647")}},
+      {"ContrastBelowMinus100", {"-i", kIn, "-o", kOut, "--contrast=-101"},
+       {Named("Error: Invalid contrast value", "-101")}},
+      {"GammaTooSmall", {"-i", kIn, "-o", kOut, "--gamma=0.001"}, {Named("Error: Invalid gamma value", "0.001")}},
+      {"GammaInfinite", {"-i", kIn, "-o", kOut, "--gamma=+infinity"}, {Named("Error: Invalid gamma value", "+infinity", "read as +Infinity")}},
+      {"GammaNotANumber", {"-i", kIn, "-o", kOut, "--gamma=NaN"}, {Named("Error: Invalid gamma value", "NaN")}},
+      {"WatermarkFontEmpty", {"-i", kIn, "-o", kOut, "--profile=in/nofont.ini"},
+       {Named("Error: Invalid watermark font", "")}},
       {"WatermarkImageMissing", {"-i", kIn, "-o", kOut, "--wm-image=in/missing.png"},
-       {"Error: Invalid watermark image"}},
+       {Named("Error: Invalid watermark image", root + "in/missing.png")}},
       {"InputIsATextList", {"-i", "in/list.txt", "-o", kOut}, {kStopped, kNoInput}},
       {"InputIsNoMetafile", {"-i", "in/photo.jpg", "-o", kOut}, {kStopped, kNoInput}},
       {"MetafileCannotBeRendered", {"-i", "in/broken.wmf", "-o", kOut}, {kStopped}},
@@ -76,13 +96,16 @@ class CliErrors : public CliTest, public testing::WithParamInterface<ErrorCase> 
     box_.WriteFile("in/nofont.ini", "[CLI]\n--WM-TEXT=Hi\n--WM-FONT=\n");
   }
 
-  std::vector<std::string> Resolve(const std::vector<std::string>& arguments) const {
+  std::vector<std::string> Resolve(const std::vector<std::string>& texts) const {
     std::vector<std::string> resolved;
-    for (const std::string& a : arguments) {
-      std::string r = a;
-      if (auto at = r.find(kIn); at != std::string::npos) r.replace(at, 4, input_);
-      if (auto at = r.find(kOut); at != std::string::npos) r.replace(at, 5, box_.Out());
-      resolved.push_back(r);
+    for (std::string text : texts) {
+      for (const auto& [placeholder, value] : {std::pair<std::string, std::string>{kIn, input_},
+                                               {kOut, box_.Out()}, {kRoot, box_.Root()}}) {
+        for (auto at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder)) {
+          text.replace(at, placeholder.size(), value);
+        }
+      }
+      resolved.push_back(text);
     }
     return resolved;
   }
@@ -91,7 +114,7 @@ class CliErrors : public CliTest, public testing::WithParamInterface<ErrorCase> 
 TEST_P(CliErrors, PrintsItsErrorLinesExitsWithOneAndWritesNothing) {
   const RunResult run = box_.Run(Resolve(GetParam().arguments));
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(Lines(run.err), GetParam().errorLines) << run.out;
+  EXPECT_EQ(Lines(run.err), Resolve(GetParam().errorLines)) << run.out;
   EXPECT_EQ(FolderEntries(box_.Out()), std::vector<std::string>{});
   EXPECT_FALSE(FileExists(box_.In() + "pic.jpg"));
 }
@@ -101,7 +124,7 @@ TEST_P(CliErrors, QuietKeepsTheErrorLinesAndDropsEverythingElse) {
   for (const std::string& a : Resolve(GetParam().arguments)) arguments.push_back(a);
   const RunResult run = box_.Run(arguments);
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(Lines(run.err), GetParam().errorLines);
+  EXPECT_EQ(Lines(run.err), Resolve(GetParam().errorLines));
   EXPECT_EQ(run.out, "");
 }
 
@@ -113,14 +136,14 @@ using CliParseErrors = CliTest;
 TEST_F(CliParseErrors, ParseErrorPrintsNoBanner) {
   const RunResult run = box_.Run({"-i", input_, "--width"});
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "Error: Incorrect number of parameters\n");
+  EXPECT_EQ(run.err, Parameters("--width") + "\n");
 }
 
 TEST_F(CliParseErrors, OptionsAfterTheErrorAreNotRead) {
   // "-p" after the error would print nothing anyway; "-i" after it must not start a run.
   const RunResult run = box_.Run({"--width", "-i", input_, "-o", box_.Out()});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(Lines(run.err), std::vector<std::string>{kParameters});
+  EXPECT_EQ(Lines(run.err), std::vector<std::string>{Parameters("--width")});
   EXPECT_EQ(FolderEntries(box_.Out()), std::vector<std::string>{});
 }
 

@@ -61,7 +61,12 @@ class CliFonts : public CliTest {
     const std::vector<std::string> arguments = {"-q", "-i", input_, "-o", box_.Out(), "--wm-text=Watermark 2.5",
                                                 "--wm-font=Times New Roman", "--wm-font-size=14",
                                                 "--wm-text-antialiasing"};
-    const RunResult run = box_.Run(arguments, environment);
+    RunOptions options;
+    for (const std::string& variable : environment) {
+      const size_t equals = variable.find('=');
+      options.environment.emplace_back(variable.substr(0, equals), variable.substr(equals + 1));
+    }
+    const RunResult run = box_.Run(arguments, options);
     EXPECT_EQ(run.status, 0) << run.err;
     return ReadWholeFile(box_.Out() + "text.jpg");
   }

@@ -2,14 +2,12 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <poll.h>
 #include <stdlib.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -20,26 +18,38 @@ namespace {
 
 void MakeFolder(const std::string& path) { mkdir(path.c_str(), 0700); }
 
-// Reads both pipes until the child closes them.
-void Drain(int outFd, int errFd, std::string& out, std::string& err) {
-  pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
-  std::string* sinks[2] = {&out, &err};
-  int open = 2;
-  char buffer[4096];
-  while (open > 0) {
-    if (poll(fds, 2, -1) < 0) break;
-    for (int i = 0; i < 2; ++i) {
-      if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
-      const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
-      if (n > 0) {
-        sinks[i]->append(buffer, static_cast<size_t>(n));
-      } else {
-        close(fds[i].fd);
-        fds[i].fd = -1;
-        --open;
-      }
-    }
+std::vector<std::string> Environment(const std::string& root, const RunOptions& options) {
+  std::vector<std::pair<std::string, std::optional<std::string>>> variables = {
+      {"HOME", root + "home"},         {"XDG_CONFIG_HOME", root + "config/"},
+      {"XDG_RUNTIME_DIR", root + "runtime/"}, {"TMPDIR", root},
+      {"PATH", "/usr/bin:/bin"},        {"LANG", "C.UTF-8"}};
+  for (const char* passed : {"ASAN_OPTIONS", "UBSAN_OPTIONS"}) {
+    if (const char* value = getenv(passed)) variables.emplace_back(passed, value);
   }
+  for (const auto& change : options.environment) {
+    std::erase_if(variables, [&](const auto& variable) { return variable.first == change.first; });
+    if (change.second) variables.emplace_back(change.first, *change.second);
+  }
+  std::vector<std::string> environment;
+  for (const auto& [name, value] : variables) environment.push_back(name + "=" + *value);
+  return environment;
+}
+
+// In the child: standard input, output and error as the options ask.
+void ConnectStreams(const RunOptions& options, const std::string& outFile, const std::string& errFile,
+                    int stdinPipe) {
+  const int input = stdinPipe >= 0 ? stdinPipe : open("/dev/null", O_RDONLY);
+  dup2(input, 0);
+  if (options.stdoutClosed) {
+    int ends[2];
+    if (pipe(ends) == 0) {
+      close(ends[0]);
+      dup2(ends[1], 1);
+    }
+  } else {
+    dup2(open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
+  }
+  dup2(open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
 }
 
 }  // namespace
@@ -63,52 +73,67 @@ std::string CliSandbox::WriteFile(const std::string& relativePath, const std::st
   return path;
 }
 
-RunResult CliSandbox::Run(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
-                          size_t addressSpaceMb) const {
-  int outPipe[2], errPipe[2];
-  RunResult result;
-  if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return result;
-  std::vector<std::string> env = {"HOME=" + root_ + "home", "XDG_CONFIG_HOME=" + ConfigHome(),
-                                  "XDG_RUNTIME_DIR=" + RuntimeFolder(), "TMPDIR=" + root_,
-                                  "PATH=/usr/bin:/bin", "LANG=C.UTF-8"};
-  if (const char* asan = getenv("ASAN_OPTIONS")) env.push_back(std::string("ASAN_OPTIONS=") + asan);
-  if (const char* ubsan = getenv("UBSAN_OPTIONS")) env.push_back(std::string("UBSAN_OPTIONS=") + ubsan);
-  for (const std::string& variable : environment) {
-    const std::string name = variable.substr(0, variable.find('=') + 1);
-    std::erase_if(env, [&name](const std::string& e) { return e.rfind(name, 0) == 0; });
-    env.push_back(variable);
-  }
+StartedRun CliSandbox::Start(const std::vector<std::string>& arguments, const RunOptions& options) const {
+  StartedRun run;
+  const std::string name = root_ + "run" + std::to_string(++runs_);
+  run.outFile = name + ".out";
+  run.errFile = name + ".err";
+  std::vector<std::string> environment = Environment(root_, options);
   std::vector<std::string> argv = {VECRAST_BINARY};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
+  int input[2] = {-1, -1};
+  if (options.stdinText && pipe(input) != 0) return run;
 
-  const pid_t pid = fork();
-  if (pid == 0) {
+  run.pid = fork();
+  if (run.pid == 0) {
     std::vector<char*> cargv, cenv;
     for (auto& a : argv) cargv.push_back(a.data());
     cargv.push_back(nullptr);
-    for (auto& e : env) cenv.push_back(e.data());
+    for (auto& e : environment) cenv.push_back(e.data());
     cenv.push_back(nullptr);
-    const int devNull = open("/dev/null", O_RDONLY);
-    dup2(devNull, 0);
-    dup2(outPipe[1], 1);
-    dup2(errPipe[1], 2);
-    close(outPipe[0]);
-    close(errPipe[0]);
-    if (chdir(root_.c_str()) != 0) _exit(126);
-    if (addressSpaceMb > 0) {
-      const rlimit limit{addressSpaceMb << 20, addressSpaceMb << 20};
-      if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(125);
+    if (input[1] >= 0) close(input[1]);
+    ConnectStreams(options, run.outFile, run.errFile, input[0]);
+    const rlimit limit{options.fileSizeLimit, options.fileSizeLimit};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(125);
+    if (options.addressSpaceMb > 0) {
+      const rlim_t bytes = static_cast<rlim_t>(options.addressSpaceMb) << 20;
+      const rlimit space{bytes, bytes};
+      if (setrlimit(RLIMIT_AS, &space) != 0) _exit(125);
     }
+    if (chdir(root_.c_str()) != 0) _exit(126);
     execve(cargv[0], cargv.data(), cenv.data());
     _exit(127);
   }
-  close(outPipe[1]);
-  close(errPipe[1]);
-  Drain(outPipe[0], errPipe[0], result.out, result.err);
+  if (input[0] >= 0) {
+    close(input[0]);
+    if (write(input[1], options.stdinText->data(), options.stdinText->size()) < 0) {
+      // The run reads what it wants; a run that never reads its input is no failure here.
+    }
+    close(input[1]);
+  }
+  return run;
+}
+
+RunResult CliSandbox::Wait(const StartedRun& run) const {
+  RunResult result;
+  if (run.pid <= 0) return result;
   int status = 0;
-  waitpid(pid, &status, 0);
+  waitpid(run.pid, &status, 0);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.out = ReadWholeFile(run.outFile);
+  result.err = ReadWholeFile(run.errFile);
+  std::remove(run.outFile.c_str());
+  std::remove(run.errFile.c_str());
   return result;
+}
+
+bool CliSandbox::StillRunning(const StartedRun& run) {
+  siginfo_t info{};
+  return waitid(P_PID, static_cast<id_t>(run.pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == 0;
+}
+
+RunResult CliSandbox::Run(const std::vector<std::string>& arguments, const RunOptions& options) const {
+  return Wait(Start(arguments, options));
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -116,16 +141,6 @@ std::vector<std::string> Lines(const std::string& text) {
   std::istringstream stream(text);
   for (std::string line; std::getline(stream, line);) lines.push_back(line);
   return lines;
-}
-
-std::vector<std::string> FolderEntries(const std::string& folder) {
-  std::vector<std::string> names;
-  std::error_code ignored;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 bool FileExists(const std::string& path) {

@@ -120,14 +120,14 @@ TEST_F(ConvertFileTest, UnusableInputsFailWithAReasonAndWriteNothing) {
   }
   ConversionJob.inputPath = in.path();
   EXPECT_FALSE(ConvertFile()) << "a folder";
-  EXPECT_NE(lastFailureReason.find("regular"), std::string::npos) << lastFailureReason;
+  EXPECT_NE(lastFailureReason.find("it is a folder"), std::string::npos) << lastFailureReason;
 }
 
 TEST_F(ConvertFileTest, FifoInputIsRefusedWithoutBlocking) {
   ConversionJob.inputPath = in.path() + "pipe.wmf";
   ASSERT_EQ(mkfifo(ConversionJob.inputPath.c_str(), 0600), 0);
   EXPECT_FALSE(ConvertFile());
-  EXPECT_NE(lastFailureReason.find("regular"), std::string::npos) << lastFailureReason;
+  EXPECT_NE(lastFailureReason.find("it is a pipe"), std::string::npos) << lastFailureReason;
 }
 
 TEST_F(ConvertFileTest, MissingOutputFolderLeavesNothingBehind) {

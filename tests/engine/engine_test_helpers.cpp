@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "temp_folder.h"
 #include "engine/formats.h"
 #include "engine/naming.h"
 #include "settings/settings.h"
@@ -25,15 +26,7 @@ TempFolder::~TempFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::vector<std::string> TempFolder::Entries() const {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(path_, error)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
+std::vector<std::string> TempFolder::Entries() const { return vecrast::testing::FolderEntries(path_); }
 
 void ResetRunRecords() {
   vecrast::ResetSettings(true);

@@ -37,14 +37,21 @@ int Mirror(int index, int size) {
   return index;
 }
 
+// The canvas a turn should give: the library's when it grows, the source's own when kept.
+TurnedCanvas ExpectedCanvas(int width, int height, double degrees, RotationCanvas canvas) {
+  if (canvas == RotationCanvas::kKeep) return {width, height, width / 2.0, height / 2.0};
+  return LibraryTurnedCanvas(width, height, degrees);
+}
+
 // Top-down picture coordinates throughout: the centre of target pixel (x, y), turned back
-// clockwise about the centres, is sampled bilinearly between the source pixel centres.
-RgbaColor ExpectedPixel(FIBITMAP* source, int targetWidth, int targetHeight, double degrees,
-                        RotationCanvas canvas, RgbaColor background, int x, int y) {
+// clockwise about the point where the source's centre lands, is sampled bilinearly between
+// the source pixel centres.
+RgbaColor ExpectedPixel(FIBITMAP* source, const TurnedCanvas& target, double degrees, RotationCanvas canvas,
+                        RgbaColor background, int x, int y) {
   const int width = Width(source), height = Height(source);
   const double radians = degrees * std::numbers::pi / 180.0;
   const double c = std::cos(radians), s = std::sin(radians);
-  const double dx = x + 0.5 - targetWidth / 2.0, dy = y + 0.5 - targetHeight / 2.0;
+  const double dx = x + 0.5 - target.centreX, dy = y + 0.5 - (target.height - target.centreY);
   const double sx = c * dx - s * dy + width / 2.0 - 0.5;
   const double sy = s * dx + c * dy + height / 2.0 - 0.5;
   const int x0 = static_cast<int>(std::floor(sx)), y0 = static_cast<int>(std::floor(sy));
@@ -69,13 +76,6 @@ RgbaColor ExpectedPixel(FIBITMAP* source, int targetWidth, int targetHeight, dou
   return {level(sums[0]), level(sums[1]), level(sums[2]), 255};
 }
 
-int ExpectedSide(double along, double across, double degrees, RotationCanvas canvas) {
-  if (canvas == RotationCanvas::kKeep) return static_cast<int>(along);
-  const double radians = degrees * std::numbers::pi / 180.0;
-  return static_cast<int>(
-      std::ceil(along * std::abs(std::cos(radians)) + across * std::abs(std::sin(radians)) - 1e-6));
-}
-
 struct TurnCase {
   int width, height;
   RotationCanvas canvas;
@@ -97,15 +97,15 @@ TEST(FreeRotation, EveryPixelWithinOneLevelOfExactBilinear) {
       Bitmap source = RandomPicture(c.width, c.height, seed++);
       Bitmap turned = TurnImage(source.get(), degrees, c.canvas, background, 1);
       ASSERT_TRUE(turned);
+      const TurnedCanvas target = ExpectedCanvas(c.width, c.height, degrees, c.canvas);
       const int width = Width(turned.get()), height = Height(turned.get());
-      ASSERT_EQ(width, ExpectedSide(c.width, c.height, degrees, c.canvas)) << degrees;
-      ASSERT_EQ(height, ExpectedSide(c.height, c.width, degrees, c.canvas)) << degrees;
+      ASSERT_EQ(width, target.width) << degrees;
+      ASSERT_EQ(height, target.height) << degrees;
       int worst = 0;
       for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
           const RgbaColor got = PixelAt(turned.get(), x, y);
-          const RgbaColor want =
-              ExpectedPixel(source.get(), width, height, degrees, c.canvas, background, x, y);
+          const RgbaColor want = ExpectedPixel(source.get(), target, degrees, c.canvas, background, x, y);
           ASSERT_EQ(got.alpha, 255);
           worst = std::max({worst, std::abs(got.red - want.red), std::abs(got.green - want.green),
                             std::abs(got.blue - want.blue)});
@@ -115,6 +115,68 @@ TEST(FreeRotation, EveryPixelWithinOneLevelOfExactBilinear) {
                           << static_cast<int>(c.canvas) << " at " << degrees << " degrees";
     }
   }
+}
+
+// A black picture with a white 3 x 3 dot around (x, y).
+Bitmap DotPicture(int width, int height, int x, int y) {
+  Bitmap image = Adopt(FreeImage_Allocate(width, height, 32, 0, 0, 0));
+  for (int row = 0; row < height; ++row) {
+    for (int column = 0; column < width; ++column) {
+      const bool dot = std::abs(column - x) <= 1 && std::abs(row - y) <= 1;
+      const BYTE level = dot ? 255 : 0;
+      BYTE* pixel = FreeImage_GetScanLine(image.get(), row) + 4 * column;
+      pixel[0] = pixel[1] = pixel[2] = level;
+      pixel[3] = 255;
+    }
+  }
+  return image;
+}
+
+struct Point {
+  double x, y;
+};
+
+// The brightness-weighted centre of a picture's green channel.
+Point Centroid(FIBITMAP* image) {
+  double sumX = 0, sumY = 0, sum = 0;
+  for (int row = 0; row < Height(image); ++row) {
+    const BYTE* line = FreeImage_GetScanLine(image, row);
+    for (int column = 0; column < Width(image); ++column) {
+      const double level = line[4 * column + 1];
+      sumX += level * (column + 0.5), sumY += level * (row + 0.5), sum += level;
+    }
+  }
+  return {sumX / sum, sumY / sum};
+}
+
+// The library's rotation grows the canvas by its own rule (300 x 200 at 45 degrees gives
+// 355 x 355, not 354 x 354) and places the picture a little off the canvas's middle; ours
+// must give the same canvas and put every pixel within a tenth of a pixel of the library's.
+TEST(FreeRotation, GrownCanvasAndPlacementMatchTheLibrary) {
+  struct Shape {
+    int width, height, step;
+  } shapes[] = {{300, 200, 11}, {201, 99, 13}, {64, 64, 11}, {17, 40, 5}};
+  for (const Shape& shape : shapes) {
+    const int dotX = shape.width / 4, dotY = shape.height / 3;
+    Bitmap source = DotPicture(shape.width, shape.height, dotX, dotY);
+    std::vector<int> angles = {45, 135, 315};
+    for (int degrees = 1; degrees < 360; degrees += shape.step) angles.push_back(degrees);
+    for (const int degrees : angles) {
+      Bitmap library = Adopt(FreeImage_Rotate(source.get(), degrees, nullptr));
+      Bitmap ours = TurnImage(source.get(), degrees, RotationCanvas::kGrow, {0, 0, 0, 255}, 1);
+      ASSERT_TRUE(library && ours);
+      ASSERT_EQ(Width(ours.get()), Width(library.get())) << shape.width << "x" << shape.height << " " << degrees;
+      ASSERT_EQ(Height(ours.get()), Height(library.get())) << shape.width << "x" << shape.height << " " << degrees;
+      const Point expected = Centroid(library.get());
+      const Point got = Centroid(ours.get());
+      EXPECT_LT(std::hypot(got.x - expected.x, got.y - expected.y), 0.1)
+          << shape.width << "x" << shape.height << " at " << degrees << ": " << got.x << "," << got.y << " vs "
+          << expected.x << "," << expected.y;
+    }
+  }
+  const TurnedCanvas example = LibraryTurnedCanvas(300, 200, 45);
+  EXPECT_EQ(example.width, 355);
+  EXPECT_EQ(example.height, 355);
 }
 
 // Whole turns land on pixel centres, so the pixels come through unchanged but opaque.

@@ -98,8 +98,12 @@ TEST_F(Naming, BaseNames) {
   };
   const Case cases[] = {
       {"/in/plan.rev.wmf", "plan.rev"}, {"/in/plan.rev 2", "plan.rev 2"}, {"/in/plan", "plan"},
-      {"C:\\in\\Drawing.WMF", "Drawing"}, {"\"/in/quoted.wmf", "quoted"}, {"/in/\"q.wmf", "q"},
+      {"\"/in/quoted.wmf", "quoted"}, {"/in/\"q.wmf", "q"},
       {"/a.b/plan", "plan"}, {"", ""}, {"/in/.wmf", ""}, {"/in/trailing.", "trailing"},
+      // A backslash is an ordinary character of a Linux file name: a\x.wmf and b\x.wmf are two
+      // names, not two x.wmf in different folders.
+      {"/in/a\\x.wmf", "a\\x"}, {"/in/b\\x.wmf", "b\\x"}, {"C:\\in\\Drawing.WMF", "C:\\in\\Drawing"},
+      {"/in/plan.v1\\draft", "plan.v1\\draft"},
   };
   for (const auto& c : cases) EXPECT_EQ(BaseName(c.path), c.base) << c.path;
 }

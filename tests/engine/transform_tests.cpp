@@ -100,8 +100,10 @@ TEST_F(TransformTest, AnyAngleTurnsCounterClockwise) {
   Bitmap turned = RotateImage(std::move(image));
   ASSERT_TRUE(turned);
   EXPECT_EQ(FreeImage_GetBPP(turned.get()), 32u);
-  EXPECT_EQ(Width(turned.get()), 360);   // 300 cos 30 + 200 sin 30 = 359.8
-  EXPECT_EQ(Height(turned.get()), 324);  // 300 sin 30 + 200 cos 30 = 323.2
+  // The library's canvas: 300 cos 30 + 200 sin 30 = 359.8 and 300 sin 30 + 200 cos 30 = 323.2,
+  // each rounded and grown by one pixel.
+  EXPECT_EQ(Width(turned.get()), 361);
+  EXPECT_EQ(Height(turned.get()), 324);
   EXPECT_EQ(PixelAt(turned.get(), 2, 2), (RgbaColor{0, 0, 255, 255}));
   // The border between the halves passes the centre (180, 162) and rises to the right, to
   // y = 104 at x = 280 and falls to y = 220 at x = 80.
@@ -161,7 +163,8 @@ TEST_F(TransformTest, ResizeSizesAndRounding) {
       {1200, 300, 1000, 0, 1000, 0, 0, 1, 1000, 1000},
       {400, 300, 0, 0, 100, 0, 0, 0, 400, 300},   // a target of 0 leaves the image
       {400, 300, 100, 2, 100, 0, 0, 0, 400, 300}, // an unknown unit gives 0
-      {10000, 1, 100, 0, 100, 0, 1, 0, 100, 1},   // a sliver keeps one pixel
+      {10000, 60, 100, 0, 100, 0, 1, 0, 100, 1},  // 0.6 rounds up to one pixel
+      {30, 20, 40000, 0, 10, 0, 0, 0, 40000, 10}, // beyond the canvas limit, within the JPEG one
   };
   Settings.doImageResize = 1;
   for (const ResizeCase& c : cases) {
@@ -202,11 +205,25 @@ TEST_F(TransformTest, ResizeRecordsTheOutputSizeEvenWhenOff) {
   EXPECT_EQ(ConversionJob.outputWidth, 0);
 }
 
-TEST_F(TransformTest, ResizeBeyondAnySaneSizeFailsTheFile) {
+// Beyond the JPEG limit of 65500 a side or 2^28 pixels, and where keeping the aspect ratio
+// rounds a side to nothing, the file fails as the library's rescale would; a 10 x 1 image
+// would be a stretched sliver nobody asked for.
+TEST_F(TransformTest, ResizeTargetsThatCannotBeMadeFailTheFile) {
+  const ResizeCase cases[] = {
+      {10, 10, 100000, 0, 100000, 0, 0, 0, 0, 0},
+      {10, 10, 65501, 0, 10, 0, 0, 0, 0, 0},
+      {10, 10, 20000, 0, 20000, 0, 0, 0, 0, 0},  // 4 x 10^8 pixels
+      {10000, 1, 100, 0, 100, 0, 1, 0, 0, 0},    // 1 / 100 rounds to 0
+      {1, 10000, 100, 0, 100, 0, 1, 0, 0, 0},
+  };
   Settings.doImageResize = 1;
-  Settings.imageWidth = 100000;
-  Settings.imageHeight = 100000;
-  EXPECT_FALSE(ResizeImage(FilledImage(10, 10, 24, 0, 0, 0), 10, 10));
+  for (const ResizeCase& c : cases) {
+    Settings.imageWidth = c.targetWidth;
+    Settings.imageHeight = c.targetHeight;
+    Settings.keepAspectRatio = static_cast<int8_t>(c.keepAspect);
+    EXPECT_FALSE(ResizeImage(FilledImage(c.width, c.height, 24, 0, 0, 0), c.width, c.height))
+        << c.width << "x" << c.height << " to " << c.targetWidth << "x" << c.targetHeight;
+  }
 }
 
 bool SamePixels(FIBITMAP* a, FIBITMAP* b) {

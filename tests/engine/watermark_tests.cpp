@@ -1,11 +1,14 @@
 // The watermark: its box geometry, placement and crop, text and picture overlays.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "engine/font_slots.h"
 #include "engine/pipeline.h"
@@ -198,7 +201,8 @@ TEST_F(TextWatermarkTest, InvalidUtf8StillDraws) {
 class PictureWatermarkTest : public ::testing::Test {
  protected:
   std::string Save(FIBITMAP* picture, FREE_IMAGE_FORMAT format, const char* extension) {
-    std::string path = ::testing::TempDir() + "vecrast_picture_" + std::to_string(getpid()) + extension;
+    std::string path = ::testing::TempDir() + "vecrast_picture_" + std::to_string(getpid()) + "_" +
+                       std::to_string(paths.size()) + extension;
     EXPECT_TRUE(FreeImage_Save(format, picture, path.c_str(), 0));
     paths.push_back(path);
     return path;
@@ -227,6 +231,69 @@ TEST_F(PictureWatermarkTest, AlphaOfThePictureIsScaled) {
   Bitmap loaded = LoadPictureWatermark(Save(picture.get(), FIF_PNG, ".png"), false, 51);
   ASSERT_TRUE(loaded);
   EXPECT_EQ(PixelAt(loaded.get(), 1, 1), (RgbaColor{0, 255, 0, 20}));
+}
+
+// A 16-bit picture of the given type, every pixel the same samples (red, green, blue, alpha;
+// grey uses the first).
+Bitmap SixteenBitPicture(FREE_IMAGE_TYPE type, std::vector<WORD> samples) {
+  Bitmap picture = Adopt(FreeImage_AllocateT(type, 3, 2));
+  for (int row = 0; row < 2; ++row) {
+    WORD* pixel = reinterpret_cast<WORD*>(FreeImage_GetScanLine(picture.get(), row));
+    for (int column = 0; column < 3; ++column) {
+      for (const WORD sample : samples) *pixel++ = sample;
+    }
+  }
+  return picture;
+}
+
+// 16-bit PNGs (RGB16, RGBA16, 16-bit grey) are brought to 8 bits sample by sample: colour ones
+// were left off before, and grey ones stretched to the picture's own darkest and lightest.
+TEST_F(PictureWatermarkTest, SixteenBitPicturesKeepTheirLevels) {
+  struct Case {
+    const char* name;
+    FREE_IMAGE_TYPE type;
+    std::vector<WORD> samples;
+    RgbaColor expected;
+  } cases[] = {
+      {"RGB16", FIT_RGB16, {65535, 20000, 0}, {255, 78, 0, 255}},
+      {"RGBA16", FIT_RGBA16, {0, 65535, 20000, 32768}, {0, 255, 78, 128}},
+      {"grey", FIT_UINT16, {20000}, {78, 78, 78, 255}},
+  };
+  for (const Case& c : cases) {
+    Bitmap picture = SixteenBitPicture(c.type, c.samples);
+    if (c.type == FIT_UINT16) {  // one lighter pixel, so that stretching would show
+      reinterpret_cast<WORD*>(FreeImage_GetScanLine(picture.get(), 0))[0] = 40000;
+    }
+    Bitmap loaded = LoadPictureWatermark(Save(picture.get(), FIF_PNG, ".png"), false, 255);
+    ASSERT_TRUE(loaded) << c.name;
+    EXPECT_EQ(FreeImage_GetBPP(loaded.get()), 32u) << c.name;
+    EXPECT_EQ(PixelAt(loaded.get(), 2, 0), c.expected) << c.name;
+  }
+}
+
+// Sides longer than rendered pictures may have are no reason to drop the watermark: the step
+// crops it to the image like any other large picture.
+TEST_F(PictureWatermarkTest, APictureWiderThanThirtyTwoThousandPixelsIsKept) {
+  Bitmap wide = FilledImage(40000, 2, 24, 0, 0, 255);
+  Bitmap loaded = LoadPictureWatermark(Save(wide.get(), FIF_PNG, ".png"), false, 255);
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(testing::Width(loaded.get()), 40000);
+  Bitmap image = FilledImage(100, 50, 24, 255, 255, 255);
+  WatermarkPlacement placement;
+  placement.area = {0, 0, 100, 50};
+  placement.position = 0;
+  placement.offsetX = 10;
+  placement.offsetY = 10;
+  ASSERT_TRUE(StampWatermark(image.get(), std::move(loaded), placement));
+  EXPECT_EQ(PixelAt(image.get(), 99, 10), (RgbaColor{0, 0, 255, 255}));
+  EXPECT_EQ(PixelAt(image.get(), 9, 10), (RgbaColor{255, 255, 255, 255}));
+}
+
+TEST_F(PictureWatermarkTest, APipeInsteadOfAPictureDoesNotBlock) {
+  const std::string fifo = ::testing::TempDir() + "vecrast_mark_fifo_" + std::to_string(getpid());
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  paths.push_back(fifo);
+  EXPECT_FALSE(LoadPictureWatermark(fifo, false, 255));
 }
 
 TEST_F(PictureWatermarkTest, UnreadableOrOtherFormatsGiveNoPicture) {
@@ -309,6 +376,37 @@ TEST(StampWatermarkTest, CroppedToNothingOrOutsideLeavesTheImageAlone) {
   EXPECT_EQ(MarkedBox(image.get()).right, -1);
 }
 
+// Where the alpha of a 32-bit picture weighs, in stored rows.
+std::pair<double, double> AlphaCentroid(FIBITMAP* image) {
+  double sumX = 0, sumY = 0, sum = 0;
+  for (int row = 0; row < testing::Height(image); ++row) {
+    const BYTE* line = FreeImage_GetScanLine(image, row);
+    for (int column = 0; column < testing::Width(image); ++column) {
+      const double alpha = line[4 * column + FI_RGBA_ALPHA];
+      sumX += alpha * (column + 0.5), sumY += alpha * (row + 0.5), sum += alpha;
+    }
+  }
+  return {sumX / sum, sumY / sum};
+}
+
+// A turned picture watermark gets the library's canvas and lands where the library puts it,
+// so that anchored watermarks sit where the positions put them.
+TEST(StampWatermarkTest, RotationMatchesTheLibrarysCanvasAndPlacement) {
+  for (const int degrees : {1, 17, 30, 45, 100, 135, 200, 290, 333, 359}) {
+    Bitmap mark = FilledImage(61, 23, 32, 0, 0, 0, 0);
+    for (int y = 4; y < 9; ++y)
+      for (int x = 8; x < 15; ++x) testing::SetPixel(mark.get(), x, y, {255, 0, 0, 255});
+    Bitmap library = Adopt(FreeImage_Rotate(mark.get(), degrees, nullptr));
+    Bitmap ours = RotateWatermark(std::move(mark), degrees);
+    ASSERT_TRUE(library && ours);
+    EXPECT_EQ(testing::Width(ours.get()), testing::Width(library.get())) << degrees;
+    EXPECT_EQ(testing::Height(ours.get()), testing::Height(library.get())) << degrees;
+    const auto [expectedX, expectedY] = AlphaCentroid(library.get());
+    const auto [gotX, gotY] = AlphaCentroid(ours.get());
+    EXPECT_LT(std::hypot(gotX - expectedX, gotY - expectedY), 0.25) << degrees;
+  }
+}
+
 TEST(StampWatermarkTest, RotationTurnsTheBoxWithTransparentCorners) {
   Bitmap box = FilledImage(40, 10, 32, 255, 0, 0);
   testing::SetPixel(box.get(), 0, 0, {0, 0, 255, 255});
@@ -319,8 +417,10 @@ TEST(StampWatermarkTest, RotationTurnsTheBoxWithTransparentCorners) {
   EXPECT_EQ(PixelAt(turned.get(), 0, 39), (RgbaColor{0, 0, 255, 255}));  // counter-clockwise
   Bitmap tilted = RotateWatermark(FilledImage(40, 20, 32, 255, 0, 0), 30);
   ASSERT_TRUE(tilted);
-  EXPECT_EQ(testing::Width(tilted.get()), 45);   // 40 cos 30 + 20 sin 30 = 44.6
-  EXPECT_EQ(testing::Height(tilted.get()), 38);  // 40 sin 30 + 20 cos 30 = 37.3
+  // The library's canvas: 40 cos 30 + 20 sin 30 = 44.6 and 40 sin 30 + 20 cos 30 = 37.3, each
+  // rounded and grown by one pixel.
+  EXPECT_EQ(testing::Width(tilted.get()), 46);
+  EXPECT_EQ(testing::Height(tilted.get()), 38);
   EXPECT_EQ(PixelAt(tilted.get(), 0, 0).alpha, 0);
   EXPECT_EQ(PixelAt(tilted.get(), 22, 19), (RgbaColor{255, 0, 0, 255}));
   // Counter-clockwise: the right end rises, so the topmost corner is right of the middle.

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -12,6 +14,7 @@
 #include "settings/settings.h"
 #include "settings/settings_table.h"
 #include "settings_state.h"
+#include "process_helpers.h"
 #include "temp_folder.h"
 
 namespace vecrast {
@@ -335,6 +338,14 @@ TEST_F(Configuration, MalformedValuesAreReadNotRejected) {
   EXPECT_EQ(Settings.imageBrightness, 1000);  // no clamping to the dialog's range
 }
 
+TEST_F(Configuration, NumbersBeyondThirtyTwoBitsSaturate) {
+  Load("[Output]\nJPG Quality = 4294967391\n[Adjustment]\nImage Brightness = -99999999999\n"
+       "[Advanced]\nCustom Timestamp = 5000000000\n");
+  EXPECT_EQ(Settings.jpgQuality, 2147483647) << "not wrapped to 95";
+  EXPECT_EQ(Settings.imageBrightness, -2147483647 - 1);
+  EXPECT_EQ(Settings.customTimestamp, 5000000000) << "a date keeps 64 bits";
+}
+
 struct MaskMigration {
   std::string_view cfg;
   std::string_view mask;
@@ -347,6 +358,7 @@ TEST_F(Configuration, OldLayoutsGainTheExtensionToken) {
       {"10", "", ".%ext%"},
       {"10", "%filename%.%ext%", "%filename%.%ext%"},
       {"10", "%filename%.%EXT%", "%filename%.%EXT%"},
+      {"10", "%filename%.%Ext%", "%filename%.%Ext%"},  // any letter case, as the token rules
       {"11", "%filename%_small", "%filename%_small"},
       {"17", "%filename%_small", "%filename%_small"},
   };
@@ -407,57 +419,89 @@ TEST_F(Configuration, SaveCreatesMissingFoldersAndFailsSilently) {
   SaveConfiguration();
 }
 
-class EnvironmentVariable {
- public:
-  EnvironmentVariable(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value != nullptr) {
-      ::setenv(name, value, 1);
-    } else {
-      ::unsetenv(name);
-    }
-  }
-  ~EnvironmentVariable() {
-    if (old_) {
-      ::setenv(name_, old_->c_str(), 1);
-    } else {
-      ::unsetenv(name_);
-    }
-  }
+// The file is the user's: what the program cannot read, may not write or reaches through a
+// link is left to its owner or written through, never replaced by a regular file of defaults.
+TEST_F(Configuration, AFileOverTheReadersBoundIsNotReplacedAtExit) {
+  WriteFileBytes(path(), "[Output]\nJPG Quality = 42\n");
+  std::filesystem::resize_file(path(), kMaxIniFileSize + 1);
+  LoadConfiguration();
+  EXPECT_EQ(Settings.jpgQuality, 95) << "defaults while the file cannot be read";
+  SaveConfiguration();
+  EXPECT_EQ(std::filesystem::file_size(path()), kMaxIniFileSize + 1);
+  EXPECT_TRUE(ReadFileBytes(path()).starts_with("[Output]\nJPG Quality = 42\n"));
+}
 
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+TEST_F(Configuration, AFileThatCannotBeReadIsNotReplacedAtExit) {
+  WriteFileBytes(path(), "[Output]\nJPG Quality = 42\n");
+  ASSERT_EQ(::chmod(path().c_str(), 0200), 0);  // writable, not readable
+  // The superuser reads anything: the load and save run as another user then.
+  const uid_t runAs = ::geteuid() == 0 ? testing::kOtherUser : ::geteuid();
+  ASSERT_EQ(::chown(folder_.path().c_str(), runAs, runAs), 0);
+  ASSERT_EQ(::chown(path().c_str(), runAs, runAs), 0);
+  const int status = testing::InChildAs(runAs, [] {
+    LoadConfiguration();
+    SaveConfiguration();
+    return Settings.jpgQuality == 95 ? 0 : 1;
+  });
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  ASSERT_EQ(::chmod(path().c_str(), 0600), 0);
+  EXPECT_EQ(ReadFileBytes(path()), "[Output]\nJPG Quality = 42\n");
+}
+
+TEST_F(Configuration, AWriteProtectedFileIsLeftAlone) {
+  WriteFileBytes(path(), "[Output]\nJPG Quality = 42\n");
+  ASSERT_EQ(::chmod(path().c_str(), 0444), 0);
+  LoadConfiguration();
+  EXPECT_EQ(Settings.jpgQuality, 42);
+  Settings.jpgQuality = 7;
+  SaveConfiguration();
+  EXPECT_EQ(ReadFileBytes(path()), "[Output]\nJPG Quality = 42\n");
+}
+
+TEST_F(Configuration, ASymbolicLinkIsWrittenThroughToItsTarget) {
+  const std::string target = folder_.File("dotfiles/vecrast.ini");
+  std::filesystem::create_directory(folder_.File("dotfiles"));
+  WriteFileBytes(target, "[Output]\nJPG Quality = 42\n");
+  std::filesystem::create_symlink("dotfiles/vecrast.ini", path());
+  LoadConfiguration();
+  EXPECT_EQ(Settings.jpgQuality, 42);
+  Settings.jpgQuality = 43;
+  SaveConfiguration();
+  EXPECT_TRUE(std::filesystem::is_symlink(path())) << "the link stays a link";
+  LoadConfiguration();
+  EXPECT_EQ(Settings.jpgQuality, 43);
+  EXPECT_NE(ReadFileBytes(target).find("JPG Quality = 43"), std::string::npos);
+}
 
 TEST_F(Configuration, PathFollowsXdgConfigHome) {
   const std::string xdg = folder_.File("xdg");
-  EnvironmentVariable config("XDG_CONFIG_HOME", xdg.c_str());
+  testing::ScopedEnv config("XDG_CONFIG_HOME", xdg.c_str());
   EXPECT_EQ(ConfigurationPath(), xdg + "/Zentrafax/vecrast/config.ini");
   EXPECT_TRUE(std::filesystem::is_directory(xdg + "/Zentrafax/vecrast"));
 }
 
 TEST_F(Configuration, PathFallsBackToHomeConfig) {
   const std::string home = folder_.File("home");
-  EnvironmentVariable homeVariable("HOME", home.c_str());
+  testing::ScopedEnv homeVariable("HOME", home.c_str());
   {
-    EnvironmentVariable config("XDG_CONFIG_HOME", nullptr);
+    testing::ScopedEnv config("XDG_CONFIG_HOME", nullptr);
     EXPECT_EQ(ConfigurationPath(), home + "/.config/Zentrafax/vecrast/config.ini");
     EXPECT_TRUE(std::filesystem::is_directory(home + "/.config/Zentrafax/vecrast"));
   }
   {
-    EnvironmentVariable config("XDG_CONFIG_HOME", "relative/path");
+    testing::ScopedEnv config("XDG_CONFIG_HOME", "relative/path");
     EXPECT_EQ(ConfigurationPath(), home + "/.config/Zentrafax/vecrast/config.ini");
   }
   {
-    EnvironmentVariable config("XDG_CONFIG_HOME", "");
+    testing::ScopedEnv config("XDG_CONFIG_HOME", "");
     EXPECT_EQ(ConfigurationPath(), home + "/.config/Zentrafax/vecrast/config.ini");
   }
 }
 
 TEST_F(Configuration, SaveAndLoadThroughTheUserPath) {
   const std::string xdg = folder_.File("xdg");
-  EnvironmentVariable config("XDG_CONFIG_HOME", xdg.c_str());
+  testing::ScopedEnv config("XDG_CONFIG_HOME", xdg.c_str());
   Settings.configurationPath = ConfigurationPath();
   Settings.jpgQuality = 42;
   SaveConfiguration();

@@ -17,8 +17,22 @@ using testing::WriteFileBytes;
 
 IniFile Parsed(std::string_view bytes) {
   IniFile file;
-  file.Parse(bytes);
+  file.Parse(std::string(bytes));
   return file;
+}
+
+struct Entry {
+  std::string key;
+  std::string value;
+  bool operator==(const Entry&) const = default;
+};
+
+std::vector<Entry> EntriesOf(const IniFile& file) {
+  std::vector<Entry> entries;
+  file.ForEachEntry([&](std::string_view key, std::string_view value) {
+    entries.push_back({std::string(key), std::string(value)});
+  });
+  return entries;
 }
 
 TEST(IniReading, ByteOrderMarkIsSkippedAndUtf8Kept) {
@@ -69,7 +83,7 @@ TEST(IniReading, CommentsAreSkipped) {
   IniFile file = Parsed("[A]\n; Key = 1\n  ;Key = 2\nKey = 3\n");
   file.SelectGroup("A");
   EXPECT_EQ(file.ReadInteger("Key", 0), 3);
-  EXPECT_EQ(file.Entries().size(), 1u);
+  EXPECT_EQ(EntriesOf(file).size(), 1u);
 }
 
 TEST(IniReading, MissingGroupOrKeyGivesTheDefault) {
@@ -117,8 +131,8 @@ TEST(IniReading, EntriesBeforeTheFirstHeaderAreIgnored) {
   IniFile file = Parsed("Key = 1\n[A]\nOther = 2\n");
   file.SelectGroup("A");
   EXPECT_EQ(file.ReadInteger("Key", 9), 9);
-  ASSERT_EQ(file.Entries().size(), 1u);
-  EXPECT_EQ(file.Entries()[0].key, "Other");
+  ASSERT_EQ(EntriesOf(file).size(), 1u);
+  EXPECT_EQ(EntriesOf(file)[0].key, "Other");
 }
 
 TEST(IniReading, LineWithoutEqualsIsAKeyWithEmptyValue) {
@@ -132,7 +146,7 @@ TEST(IniReading, LineWithoutEqualsIsAKeyWithEmptyValue) {
 TEST(IniReading, EntriesEnumerateTheSelectedGroupInOrder) {
   IniFile file = Parsed("[CLI]\n--JPG-QUALITY = 80 \n--rotate\n--Width=  640\n[Other]\nX = 1\n");
   ASSERT_TRUE(file.SelectGroup("cli"));
-  const std::vector<IniEntry> entries = file.Entries();
+  const std::vector<Entry> entries = EntriesOf(file);
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0].key, "--JPG-QUALITY");
   EXPECT_EQ(entries[0].value, "80");
@@ -178,7 +192,7 @@ TEST(IniReading, RandomBytesAreReadWithoutHarm) {
       (void)file.ReadText("A", "");
       (void)file.ReadInteger("b", 0);
       (void)file.ReadReal("", 0.0);
-      for (const IniEntry& entry : file.Entries()) {
+      for (const Entry& entry : EntriesOf(file)) {
         EXPECT_EQ(entry.key.find_first_of("\r\n"), std::string::npos);
       }
     }

@@ -6,6 +6,7 @@
 #include <limits>
 #include <set>
 
+#include "base/ascii_case.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "settings/settings_table.h"
@@ -104,7 +105,7 @@ TEST_F(SettingsTable, EveryRowHasItsOwnFieldAndKey) {
   const auto table = SettingTable();
   std::set<std::string> names;
   for (std::size_t i = 0; i < table.size(); ++i) {
-    const std::string name = LowerAscii(table[i].group) + "/" + LowerAscii(table[i].key);
+    const std::string name = base::LowerAscii(table[i].group) + "/" + base::LowerAscii(table[i].key);
     EXPECT_TRUE(names.insert(name).second) << name;
     EXPECT_EQ(FindSetting(table[i].group, table[i].key), &table[i]);
     for (std::size_t k = 0; k < i; ++k) {

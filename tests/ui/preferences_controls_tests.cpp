@@ -8,7 +8,7 @@
 
 #include "preferences_fixture.h"
 #include "settings/settings_table.h"
-#include "texts/ascii_case.h"
+#include "base/ascii_case.h"
 #include "ui/wx_text.h"
 
 namespace vecrast::uitest {

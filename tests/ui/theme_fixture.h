@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "settings/settings.h"
-#include "settings/temp_folder.h"
+#include "temp_folder.h"
 #include "ui/image_sets.h"
 #include "zip_packer.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "settings/settings.h"
-#include "settings/temp_folder.h"
+#include "temp_folder.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 

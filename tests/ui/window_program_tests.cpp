@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "program_runner.h"
-#include "settings/temp_folder.h"
+#include "temp_folder.h"
 #include "wmf_writer.h"
 
 namespace vecrast::uitest {
@@ -118,6 +118,17 @@ TEST_F(WindowProgram, ASecondWindowedStartEndsSilently) {
   EXPECT_EQ(second.status, 0);
   EXPECT_EQ(second.out, "");
   EXPECT_EQ(second.err, "");
+}
+
+// The uninstall offer waits for a person: a conversion started meanwhile is told the window
+// is open (75) at once instead of waiting behind it.
+TEST_F(WindowProgram, AConversionDuringTheUninstallOfferFailsAtOnceAsBusy) {
+  BackgroundProgram offer({VECRAST_BINARY, "-U"}, environment);
+  ASSERT_TRUE(Xdotool({"search", "--sync", "--onlyvisible", "--name", "^Uninstall$"}));
+  const ProgramResult run =
+      RunProgram({VECRAST_BINARY, "-q", "-i", WriteMetafile("busy.wmf"), "-o", home + "/out/"}, environment, 10);
+  EXPECT_EQ(run.status, 75) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(home + "/out/busy.jpg"));
 }
 
 // How much slower than a plain build the program runs: sanitizer builds take several times

@@ -9,6 +9,9 @@
 #include <sstream>
 #include <system_error>
 
+#include "base/little_endian.h"
+#include "platform/read_file.h"
+
 namespace vecrast::fidelity {
 namespace fs = std::filesystem;
 
@@ -20,11 +23,8 @@ constexpr uint16_t kMetaEscape = 0x0626;
 constexpr uint16_t kMfComment = 0x000F;
 constexpr char kEquationSignature[] = "MathType";
 
-uint16_t Word(const std::vector<uint8_t>& b, size_t at) { return uint16_t(b[at] | (b[at + 1] << 8)); }
-
-uint32_t DoubleWord(const std::vector<uint8_t>& b, size_t at) {
-  return uint32_t(Word(b, at)) | (uint32_t(Word(b, at + 2)) << 16);
-}
+uint16_t Word(const std::vector<uint8_t>& b, size_t at) { return base::ReadLe16(b.data() + at); }
+uint32_t DoubleWord(const std::vector<uint8_t>& b, size_t at) { return base::ReadLe32(b.data() + at); }
 
 // file name -> status, from the tab-separated table (comment lines start with '#').
 std::map<std::string, std::string> ReadStatusTable(const std::string& path) {
@@ -51,22 +51,12 @@ std::string DefaultCorpusDir() {
 }
 
 bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, std::string& reason, size_t maxBytes) {
-  std::error_code ec;
-  const auto size = fs::file_size(path, ec);
-  if (ec) {
-    reason = "cannot read " + path + ": " + ec.message();
+  std::string text;
+  if (!ReadWholeFile(path, maxBytes, FileKinds::kRegular, text, reason)) {
+    reason = "cannot read " + path + ": " + reason;
     return false;
   }
-  if (size > maxBytes) {
-    reason = path + " is larger than " + std::to_string(maxBytes) + " bytes";
-    return false;
-  }
-  std::ifstream in(path, std::ios::binary);
-  bytes.resize(size);
-  if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size))) {
-    reason = "cannot read " + path;
-    return false;
-  }
+  bytes.assign(text.begin(), text.end());
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cinttypes>
 
+#include "base/little_endian.h"
 #include "metafile/record_loop.h"
 #include "metafile/record_names.h"
 #include "metafile/recording_backend.h"
@@ -21,7 +22,7 @@ void PrintRecord(const metafile::RecordInfo& r, std::FILE* out) {
                unsigned(r.function), r.sizeWords);
   const size_t words = r.paramBytes / 2;
   for (size_t i = 0; i < std::min(words, kParamsShown); ++i) {
-    std::fprintf(out, " %d", int(int16_t(r.params[2 * i] | (r.params[2 * i + 1] << 8))));
+    std::fprintf(out, " %d", int(base::ReadLeS16(r.params + 2 * i)));
   }
   if (words > kParamsShown) std::fprintf(out, " ...");
   std::fputc('\n', out);

@@ -6,7 +6,8 @@
 #include <wx/button.h>
 
 #include "settings/ini_file.h"
-#include "texts/ascii_case.h"
+#include "base/ascii_case.h"
+#include "base/trim.h"
 #include "ui/preferences/choosers.h"
 #include "ui/preferences/colour_text.h"
 #include "ui/preferences/row_kinds.h"
@@ -37,7 +38,7 @@ class ColourListRowControl : public RowControl {
     colours_.clear();
     for (const std::string& entry : SplitListSetting(GetSettingText(*colourList_))) AddItem(entry);
     if (colours_.empty()) return;
-    const std::string current = AsciiUpperCased(TrimBlanks(GetSettingText(*setting_)));
+    const std::string current = base::UpperAscii(base::TrimBlanks(GetSettingText(*setting_)));
     list_->SetSelection(std::max(0, IndexOf(current)));
   }
 

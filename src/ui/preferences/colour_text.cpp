@@ -4,7 +4,8 @@
 #include <cstdio>
 
 #include "settings/ini_file.h"
-#include "texts/ascii_case.h"
+#include "base/ascii_case.h"
+#include "base/trim.h"
 #include "texts/texts.h"
 
 namespace vecrast::prefs {
@@ -26,7 +27,7 @@ constexpr std::array<NamedColour, 19> kNamedColours = {{
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
-  const char upper = AsciiUpper(c);
+  const char upper = base::AsciiUpper(c);
   if (upper >= 'A' && upper <= 'F') return upper - 'A' + 10;
   return -1;
 }
@@ -55,7 +56,7 @@ std::string ColourText(ColourParts parts) {
 std::string ColourFieldValue(std::string_view text) { return ColourText(ColourPartsOf(text)); }
 
 std::string ColourItemLabel(std::string_view entry) {
-  const std::string upper = AsciiUpperCased(entry);
+  const std::string upper = base::UpperAscii(entry);
   for (const NamedColour& colour : kNamedColours) {
     if (colour.value == upper) return GetText("Preferences", colour.key);
   }
@@ -66,7 +67,7 @@ std::vector<std::string> SplitListSetting(std::string_view list) {
   std::vector<std::string> entries;
   while (!list.empty()) {
     const size_t comma = list.find(',');
-    const std::string_view entry = TrimBlanks(list.substr(0, comma));
+    const std::string_view entry = base::TrimBlanks(list.substr(0, comma));
     if (!entry.empty()) entries.emplace_back(entry);
     if (comma == std::string_view::npos) break;
     list.remove_prefix(comma + 1);

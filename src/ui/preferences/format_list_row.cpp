@@ -2,7 +2,7 @@
 #include <wx/bmpcbox.h>
 
 #include "settings/settings.h"
-#include "texts/ascii_case.h"
+#include "base/ascii_case.h"
 #include "ui/image_sets.h"
 #include "ui/preferences/row_kinds.h"
 #include "ui/wx_text.h"
@@ -19,7 +19,7 @@ class FormatListRowControl : public RowControl {
         formats_(setting != nullptr && setting->group == "Input" ? inputKinds : outputExtensions) {
     list_ = new wxBitmapComboBox(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0, nullptr,
                                  wxCB_READONLY);
-    for (const std::string& format : formats_) list_->Append(ToWx(AsciiUpperCased(format)), MenuIcons["New"]);
+    for (const std::string& format : formats_) list_->Append(ToWx(base::UpperAscii(format)), MenuIcons["New"]);
     AddPiece(list_, kControlX, kControlWidth, 21);
     list_->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent& event) {
       Directory().RowChanged();

@@ -3,7 +3,7 @@
 
 #include "settings/settings.h"
 #include "settings/settings_table.h"
-#include "texts/ascii_case.h"
+#include "base/ascii_case.h"
 #include "ui/preferences/row_makers.h"
 
 namespace vecrast::prefs {
@@ -79,7 +79,7 @@ std::vector<PageRow> OutputOptionRows(std::string_view extension) {
 
 std::vector<PageRow> OutputFormatRows(const std::string& extension) {
   std::vector<PageRow> rows;
-  const std::string depthKey = AsciiUpperCased(extension) + " BPP";
+  const std::string depthKey = base::UpperAscii(extension) + " BPP";
   if (const SettingDescriptor* depth = FindSetting("Output", depthKey)) {
     rows.push_back(DepthRow(depth->key, depth->format));
   }

@@ -1,6 +1,6 @@
 // IniTextValue: one value of the INI-like "theme.cfg", looked up the way theme files have
 // always been read, quirks included (see themes.h).
-#include "engine/text_case.h"
+#include "base/ascii_case.h"
 #include "ui/themes.h"
 
 namespace vecrast {
@@ -17,12 +17,12 @@ std::string TrimBlanksAndLineEnds(const std::string& text) {
 }  // namespace
 
 std::string IniTextValue(const std::string& text, const std::string& section, const std::string& key) {
-  const size_t sectionStart = FindIgnoringCase(text, "[" + section + "]");
+  const size_t sectionStart = base::FindIgnoringAsciiCase(text, "[" + section + "]");
   if (sectionStart == std::string::npos) return {};
   size_t sectionEnd = text.find('[', sectionStart + 1);
   if (sectionEnd == std::string::npos) sectionEnd = text.size();
   // Only a line start is looked for, so a longer key that begins with `key` matches as well.
-  const size_t keyLine = FindIgnoringCase(text, "\r\n" + key, sectionStart);
+  const size_t keyLine = base::FindIgnoringAsciiCase(text, "\r\n" + key, sectionStart);
   if (keyLine == std::string::npos || keyLine >= sectionEnd) return {};
   const size_t lineStart = keyLine + 2;
   const size_t lineEnd = text.find("\r\n", lineStart);

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/text_case.h"
+#include "base/ascii_case.h"
 #include "settings/settings.h"
 #include "ui/icon_keys.h"
 #include "ui/image_sets.h"
@@ -114,7 +114,7 @@ std::string ActiveThemeArchive() {
 }  // namespace
 
 std::string ThemeImageFileName(const std::string& value, int pixelSize) {
-  if (value.empty() || FindIgnoringCase(value, ".png") != std::string::npos) return value;
+  if (value.empty() || base::FindIgnoringAsciiCase(value, ".png") != std::string::npos) return value;
   return value + "_" + std::to_string(pixelSize) + ".png";
 }
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "texts/ascii_case.h"
+#include "base/ascii_case.h"
 #include "ui/themes.h"
 #include "ui/themes/theme_archive.h"
 #include "ui/themes/theme_files.h"
@@ -23,7 +23,7 @@ constexpr std::string_view kArchiveExtension = ".zip";
 
 // Without regard to letter case; keys that differ only in case keep a fixed order.
 bool ThemeKeyBefore(const std::string& a, const std::string& b) {
-  const std::string upperA = AsciiUpperCased(a), upperB = AsciiUpperCased(b);
+  const std::string upperA = base::UpperAscii(a), upperB = base::UpperAscii(b);
   return upperA != upperB ? upperA < upperB : a < b;
 }
 
