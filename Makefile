@@ -3,6 +3,8 @@
 BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
+# Warnings are errors in every build made here (and so in CI, which runs these targets).
+WERROR ?= ON
 
 .PHONY: all deps configure build run test bench asan-test fuzz corpus screenshots install clean
 
@@ -12,7 +14,7 @@ deps:
 	@./scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DVECRAST_WERROR=$(WERROR) $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
@@ -30,7 +32,10 @@ asan-test:
 	@$(MAKE) --no-print-directory test BUILD=build-asan \
 	  CMAKE_FLAGS="-DVECRAST_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo"
 
-bench: build
+bench: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DVECRAST_WERROR=$(WERROR) -DVECRAST_BENCHMARKS=ON \
+	  $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS)
 	@./bench/run.sh $(BUILD)
 
 # The player against the real-world corpus: fidelity per file and in summary, and the
@@ -54,7 +59,7 @@ install: build
 # libFuzzer targets (clang); FUZZ_SECONDS bounds each run.
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DVECRAST_FUZZ=ON -DVECRAST_TESTS=OFF -DVECRAST_WINDOW=OFF >/dev/null
+	  -DVECRAST_FUZZ=ON -DVECRAST_TESTS=OFF -DVECRAST_WINDOW=OFF -DVECRAST_WERROR=$(WERROR) >/dev/null
 	@cmake --build build-fuzz -j$(JOBS) --target fuzz_metafile
 	@./fuzz/run.sh build-fuzz
 

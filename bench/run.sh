@@ -41,6 +41,16 @@ cli_conversion_section() {
   "$root/bench/cli_conversion.sh" "$build"
 }
 
+# --- Hostile metafiles (HOSTILE_FILES=1: minutes, and 1.5 GB of temporary disk) ----------
+hostile_section() {
+  section "hostile metafiles: each bounded by the work budget"
+  if [ "${HOSTILE_FILES:-0}" != 1 ]; then
+    echo "skipped; HOSTILE_FILES=1 make bench times them (bench/hostile_files.sh)"
+    return 0
+  fi
+  "$root/bench/hostile_files.sh" "$build"
+}
+
 # --- Window start-up ---------------------------------------------------------------------------
 # Process start to the main window's first paint on a private virtual display, and the shared
 # objects a command-line run maps (none of them may belong to the window).
@@ -60,6 +70,8 @@ window_section() {
   echo "a command-line run maps $(echo "$loaded" | grep -c .) shared objects;" \
     "window libraries among them: $(echo "$loaded" | grep -cE 'libwx_|libgtk|libgdk|vecrast-ui')"
   rm -rf "$scratch"
+}
+
 # --- One-file conversion beside its floor and wmf2gd ------------------------------------------
 # The whole process per corpus file, interleaved with `vecrast -v` (load and exit) and with
 # libwmf's wmf2gd converting the same file to JPEG when it is installed (Debian: libwmf-bin).
@@ -85,5 +97,6 @@ side_by_side_section() {
 player_section
 pipeline_section
 cli_conversion_section
+hostile_section
 window_section
 side_by_side_section

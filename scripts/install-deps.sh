@@ -8,7 +8,7 @@ packages=(
   libfreeimage-dev libcairo2-dev libfontconfig-dev libfreetype-dev
   libarchive-dev libpng-dev libjpeg-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
-  libwxgtk3.2-dev libx11-dev libglib2.0-dev xvfb xauth xdotool x11-utils openbox
+  libwxgtk3.2-dev libgtk-3-dev libx11-dev libglib2.0-dev xvfb xauth xdotool x11-utils openbox
   fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
   fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35 fonts-droid-fallback fonts-wine
 )

@@ -112,6 +112,7 @@ std::string SkippedArgumentWarning(const std::string& key, const std::string& ar
 // named before it. Reading stops at the first error.
 OptionReadResult ReadOptions(const Arguments& arguments) {
   OptionReadResult state;
+  ForgetTypedNumbers();
   for (size_t index = 0; index < arguments.size() && state.error.empty(); ++index) {
     const std::string key = OptionKey(arguments, index);
     if (const OptionRow* row = FindOption(key)) {

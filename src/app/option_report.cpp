@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/font_flags.h"
+#include "app/option_store.h"
 #include "base/ascii_case.h"
 #include "engine/font_slots.h"
 #include "engine/formats.h"
@@ -262,8 +263,16 @@ std::string CheckedValue(const ReportRow& row, std::string_view group) {
   return std::to_string(IntegerOf(group, row.key));
 }
 
+// The failed value as the user typed it, with the number it was read as when that differs
+// ("4294967391" read as 2147483647, "abc" read as 0).
 bool FailCheck(const ReportRow& row, std::string_view group) {
-  PrintErrorLine(NamingValue(row.error, CheckedValue(row, group)));
+  const std::string checked = CheckedValue(row, group);
+  const std::string typed = TypedNumberText(group, row.key);
+  if (typed.empty() || typed == checked) {
+    PrintErrorLine(NamingValue(row.error, checked));
+  } else {
+    PrintErrorLine(NamingValue(row.error, typed, "read as " + checked));
+  }
   return false;
 }
 

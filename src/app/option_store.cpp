@@ -1,6 +1,10 @@
 #include "app/option_store.h"
 
+#include <functional>
+#include <map>
+
 #include "app/value_conversions.h"
+#include "base/trim.h"
 #include "settings/settings_table.h"
 
 namespace vecrast {
@@ -14,7 +18,32 @@ std::string TextFor(const OptionRow& row, const std::string& valueText, ValueSou
   return TextValue(valueText);
 }
 
+std::map<std::string, std::string, std::less<>>& TypedNumbers() {
+  static std::map<std::string, std::string, std::less<>> typed;
+  return typed;
+}
+
+std::string TypedKey(std::string_view group, std::string_view key) {
+  return std::string(group) + '\n' + std::string(key);
+}
+
+void RememberTyped(const OptionRow& row, const std::string& valueText) {
+  const bool number = row.kind == OptionValueKind::Integer || row.kind == OptionValueKind::Real;
+  if (number) {
+    TypedNumbers()[TypedKey(row.group, row.key)] = std::string(base::TrimBlanks(valueText));
+  } else {
+    TypedNumbers().erase(TypedKey(row.group, row.key));
+  }
+}
+
 }  // namespace
+
+std::string TypedNumberText(std::string_view group, std::string_view key) {
+  const auto found = TypedNumbers().find(TypedKey(group, key));
+  return found == TypedNumbers().end() ? std::string() : found->second;
+}
+
+void ForgetTypedNumbers() { TypedNumbers().clear(); }
 
 bool StoreOptionValue(const OptionRow& row, const std::string& valueText, ValueSource source) {
   const SettingDescriptor* setting = FindSetting(row.group, row.key);
@@ -24,6 +53,7 @@ bool StoreOptionValue(const OptionRow& row, const std::string& valueText, ValueS
     if (!also) return false;
     SetSettingInteger(*also, row.alsoValue);
   }
+  RememberTyped(row, valueText);
   switch (row.kind) {
     case OptionValueKind::Flag: SetSettingInteger(*setting, row.flagValue); break;
     case OptionValueKind::Integer:

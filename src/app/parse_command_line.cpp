@@ -51,7 +51,11 @@ bool RunEarlySwitch(const Arguments& arguments, CommandLineOutcome& outcome) {
 
 }  // namespace
 
-CommandLineOutcome ParseCommandLine(const Arguments& arguments) {
+CommandLineOutcome ParseCommandLine(const Arguments& arguments, InstanceLock* heldLock) {
+  const auto waitForKey = [heldLock] {
+    if (heldLock != nullptr) heldLock->Release();
+    WaitForKey();
+  };
   CommandLineOutcome outcome;
   if (arguments.empty()) {
     outcome.windowed = true;
@@ -64,7 +68,7 @@ CommandLineOutcome ParseCommandLine(const Arguments& arguments) {
   if (!state.error.empty()) {
     PrintWarnings(state);
     PrintErrorLine(NamingValue("Error: " + state.error, state.errorValue, state.errorReason));
-    if (state.pause) WaitForKey();
+    if (state.pause) waitForKey();
     outcome.exitStatus = 1;
     return outcome;
   }
@@ -77,7 +81,7 @@ CommandLineOutcome ParseCommandLine(const Arguments& arguments) {
   const bool converted = RunConsoleBatch(state.quiet);
   if (state.pause) {
     PrintLine("Press any key to exit.");
-    WaitForKey();
+    waitForKey();
   }
   outcome.exitStatus = converted ? 0 : 1;
   return outcome;

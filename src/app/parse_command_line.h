@@ -5,6 +5,7 @@
 
 #include "app/arguments.h"
 #include "app/window_module.h"
+#include "platform/instance_lock.h"
 
 namespace vecrast {
 
@@ -19,6 +20,8 @@ struct CommandLineOutcome {
 // defaults, never from the configuration file) and runs what they ask for: help, version,
 // or a console conversion. Returns windowed when no "-i" was given, or when "-U" or "-T"
 // asks for a side mode of the window.
-CommandLineOutcome ParseCommandLine(const Arguments& arguments);
+// `heldLock`, when given, is released before the run waits for a key ("-p"): the work is done,
+// and other runs need not wait for a person.
+CommandLineOutcome ParseCommandLine(const Arguments& arguments, InstanceLock* heldLock = nullptr);
 
 }  // namespace vecrast

@@ -28,8 +28,11 @@ int RunProgram(int argc, char** argv) {
   if (locked != LockResult::kTaken) return EndProgram(RefuseStart(locked, lockProblem));
   Settings.instanceHandle = 1;
 
-  const CommandLineOutcome outcome = ParseCommandLine(arguments);
-  if (outcome.windowed) return EndProgram(OpenWindowedProgram(outcome.windowMode, outcome.windowFolder));
+  const CommandLineOutcome outcome = ParseCommandLine(arguments, &lock);
+  if (outcome.windowed) {
+    lock.Record(LockMode::kWindowed);
+    return EndProgram(OpenWindowedProgram(outcome.windowMode, outcome.windowFolder));
+  }
   return EndProgram(outcome.exitStatus);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <mutex>
+#include <new>
 #include <string>
 
 #include "engine/convert_file.h"
@@ -32,6 +33,21 @@ void AdvanceTokens() {
 
 }  // namespace
 
+namespace {
+
+// An allocation failure that escapes a conversion fails that file, not the run or the process
+// (the window's worker thread would otherwise end the program).
+bool ConvertWithinMemory(bool (*convert)()) {
+  try {
+    return convert();
+  } catch (const std::bad_alloc&) {
+    lastFailureReason = "not enough memory for the conversion";
+    return false;
+  }
+}
+
+}  // namespace
+
 int RunConversion(bool (*convert)()) {
   const bool debug = DebugOutputOn();
   int32_t fileNumber = 0;
@@ -44,11 +60,12 @@ int RunConversion(bool (*convert)()) {
     ConversionJob.subfolder = entry->second.subfolder;
     PublishCurrentFile(fileNumber, ConversionJob.inputPath);
     if (debug) PrintLine("Processing: " + ConversionJob.inputPath);
-    const bool saved = convert();
+    const bool saved = ConvertWithinMemory(convert);
     if (debug) {
       PrintLine("Saving As: " + ConversionJob.outputPath);
       PrintLine(saved ? "OK" : "Not OK");
       if (!saved && !lastFailureReason.empty()) PrintLine("Reason: " + lastFailureReason);
+      for (const std::string& note : lastConversionNotes) PrintLine("Notes: " + note);
     }
     if (!saved) continue;
     ++converted;

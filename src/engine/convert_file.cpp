@@ -2,6 +2,10 @@
 
 #include <cstdint>
 #include <cstring>
+#include <functional>
+#include <new>
+#include <string>
+#include <vector>
 
 #include "engine/bitmap.h"
 #include "engine/drop_alpha.h"
@@ -9,6 +13,7 @@
 #include "engine/naming.h"
 #include "engine/pipeline.h"
 #include "engine/save_bitmap.h"
+#include "metafile/allocation.h"
 #include "metafile/metafile.h"
 #include "platform/read_file.h"
 #include "settings/settings.h"
@@ -16,6 +21,8 @@
 namespace vecrast {
 
 std::string lastFailureReason;
+std::vector<std::string> lastConversionNotes;
+std::string lastStepProblem;
 
 namespace {
 
@@ -94,8 +101,11 @@ bool RenderPicture(metafile::Picture& picture) {
                                          reason)) {
     return Fail("the metafile was not rendered: " + reason);
   }
+  lastConversionNotes = picture.notes;
   return true;
 }
+
+std::string SizeText(int width, int height) { return std::to_string(width) + " x " + std::to_string(height); }
 
 // Renders the input and sets the source depth and, when Auto, the target depth.
 Bitmap RenderInput() {
@@ -105,7 +115,10 @@ Bitmap RenderInput() {
   if (ConversionJob.autoBpp) ConversionJob.targetBpp = ChooseAutoBpp(ConversionJob.outputExtension, kPictureBpp);
   const bool straightTo24 = ConversionJob.targetBpp == 24 && OnlyTheDepthChanges();
   Bitmap bitmap = straightTo24 ? PictureTo24BitBitmap(picture) : PictureToBitmap(picture);
-  if (!bitmap) Fail("the rendered picture could not be copied into an image");
+  if (!bitmap) {
+    Fail("the image library could not make a " + SizeText(picture.width, picture.height) +
+         " image for the rendered picture (not enough memory?)");
+  }
   return bitmap;
 }
 
@@ -115,38 +128,63 @@ void RecordOutputSize(const Bitmap& bitmap) {
   ConversionJob.outputHeight = static_cast<int32_t>(FreeImage_GetHeight(bitmap.get()));
 }
 
-Bitmap RunPipeline(Bitmap bitmap) {
-  bitmap = RotateImage(std::move(bitmap));
-  const auto width = static_cast<int>(FreeImage_GetWidth(bitmap.get()));
-  const auto height = static_cast<int>(FreeImage_GetHeight(bitmap.get()));
-  bitmap = ResizeImage(std::move(bitmap), width, height);
-  RecordOutputSize(bitmap);
-  bitmap = FlipImage(std::move(bitmap));
-  bitmap = AdjustImageColors(std::move(bitmap));
-  bitmap = GreyscaleImage(std::move(bitmap));
-  bitmap = ThresholdImage(std::move(bitmap));
-  bitmap = DrawFrame(std::move(bitmap), ConversionJob.outputWidth, ConversionJob.outputHeight);
-  bitmap = DrawWatermark(std::move(bitmap), ConversionJob.outputWidth, ConversionJob.outputHeight);
-  return ReduceColorDepth(std::move(bitmap));
+int WidthOf(const Bitmap& bitmap) { return static_cast<int>(FreeImage_GetWidth(bitmap.get())); }
+int HeightOf(const Bitmap& bitmap) { return static_cast<int>(FreeImage_GetHeight(bitmap.get())); }
+
+// Runs one pipeline step on an image. A step that turns it into none fails the file,
+// saying which step, from what size, and why.
+bool RunStep(const char* name, Bitmap& bitmap, const std::function<Bitmap(Bitmap)>& step) {
+  const std::string size = SizeText(WidthOf(bitmap), HeightOf(bitmap));
+  lastStepProblem.clear();
+  bitmap = step(std::move(bitmap));
+  if (bitmap) return true;
+  Fail(std::string("the ") + name + " step made no image from the " + size + " image: " +
+       (lastStepProblem.empty() ? "the image library returned none (not enough memory?)" : lastStepProblem));
+  return false;
 }
 
-}  // namespace
+Bitmap RunPipeline(Bitmap bitmap) {
+  const int& outputWidth = ConversionJob.outputWidth;
+  const int& outputHeight = ConversionJob.outputHeight;
+  const bool ran =
+      RunStep("rotation", bitmap, RotateImage) &&
+      RunStep("resize", bitmap, [](Bitmap b) { return ResizeImage(std::move(b), WidthOf(b), HeightOf(b)); }) &&
+      RunStep("flip", bitmap, FlipImage) && RunStep("colour adjustment", bitmap, AdjustImageColors) &&
+      RunStep("greyscale", bitmap, GreyscaleImage) && RunStep("threshold", bitmap, ThresholdImage) &&
+      RunStep("frame", bitmap, [&](Bitmap b) { return DrawFrame(std::move(b), outputWidth, outputHeight); }) &&
+      RunStep("watermark", bitmap, [&](Bitmap b) { return DrawWatermark(std::move(b), outputWidth, outputHeight); }) &&
+      RunStep("colour depth", bitmap, ReduceColorDepth);
+  return ran ? std::move(bitmap) : nullptr;
+}
 
-bool ConvertFile() {
-  lastFailureReason.clear();
-  ConversionJob.outputPath.clear();
+bool Convert() {
   Bitmap bitmap = RenderInput();
   if (!bitmap) return false;
   RecordOutputSize(bitmap);
   bitmap = RunPipeline(std::move(bitmap));
   ConversionJob.outputPath = BuildOutputPath();
-  if (!bitmap) return Fail("an image processing step produced no image");
+  if (!bitmap) return false;
   std::string reason;
   if (!SaveBitmapReplacing(bitmap.get(), ConversionJob.formatId, ConversionJob.outputPath, ConversionJob.saveFlags,
                            reason)) {
     return Fail(reason);
   }
   return true;
+}
+
+}  // namespace
+
+bool ConvertFile() {
+  lastFailureReason.clear();
+  lastConversionNotes.clear();
+  ConversionJob.outputPath.clear();
+  // Every buffer sized by the file is allocated so that running out of memory is reported
+  // where it happens; this catches what the libraries underneath may still throw.
+  try {
+    return Convert();
+  } catch (const std::bad_alloc&) {
+    return Fail("there is not enough memory to convert the file");
+  }
 }
 
 }  // namespace vecrast

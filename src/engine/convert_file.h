@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace vecrast {
 
@@ -12,6 +13,10 @@ constexpr size_t kMaxInputFileBytes = size_t{256} << 20;
 
 // Why the last ConvertFile call failed, for debug output; empty after a success.
 extern std::string lastFailureReason;
+
+// What the metafile player could not do in the last ConvertFile call (records it could
+// not use, the work budget running out), one sentence each, for debug output.
+extern std::vector<std::string> lastConversionNotes;
 
 // Converts the current file. Reads inputPath, subfolder, outputFolder, outputExtension,
 // formatId, saveFlags, targetBpp, autoBpp; writes sourceBpp, targetBpp (when Auto),

@@ -8,9 +8,16 @@
 // result makes the file fail at saving.
 #pragma once
 
+#include <string>
+
 #include "engine/bitmap.h"
 
 namespace vecrast {
+
+// A step that returns no image on purpose (a size over the limits) says why here; the
+// conversion clears it before each step and reports it with the step's name. When the
+// image library returned nothing the step leaves it empty.
+extern std::string lastStepProblem;
 
 Bitmap RotateImage(Bitmap bitmap);
 // Sets ConversionJob.outputWidth and outputHeight to the size after resizing.

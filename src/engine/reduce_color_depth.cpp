@@ -52,7 +52,9 @@ Bitmap ReduceColorDepthTo(Bitmap bitmap, int targetBpp, std::string_view extensi
     case 8: return To8Bits(std::move(bitmap), extension);
     case 4: return Convert(bitmap, FreeImage_ConvertTo4Bits);
     case 1: return Adopt(FreeImage_Dither(bitmap.get(), FID_FS));
-    default: return nullptr;
+    default:
+      lastStepProblem = "there is no conversion to " + std::to_string(targetBpp) + " bits per pixel";
+      return nullptr;
   }
 }
 

@@ -1,6 +1,7 @@
 #include <cmath>
-#include <iterator>
 #include <cstdint>
+#include <iterator>
+#include <string>
 
 #include "engine/fast_rescale.h"
 #include "engine/pipeline.h"
@@ -78,8 +79,15 @@ Bitmap Resize(Bitmap bitmap) {
   }
   // A side that the aspect ratio rounds to nothing fails the file, as the library's rescale
   // does, rather than stretching a sliver to one pixel.
-  if (width < 1 || height < 1) return nullptr;
-  if (width > kMaxSide || height > kMaxSide || width * height > kMaxArea) return nullptr;
+  if (width < 1 || height < 1) {
+    lastStepProblem = "the aspect ratio rounds a side of the resized image to nothing";
+    return nullptr;
+  }
+  if (width > kMaxSide || height > kMaxSide || width * height > kMaxArea) {
+    lastStepProblem = "a " + std::to_string(width) + " x " + std::to_string(height) +
+                      " image is over the size limits (32767 pixels a side, 2^28 pixels in all)";
+    return nullptr;
+  }
   const FREE_IMAGE_FILTER filter = ResizeFilter(Settings.imageResizeAlgorithm);
   const int newWidth = static_cast<int>(width);
   const int newHeight = static_cast<int>(height);

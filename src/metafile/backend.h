@@ -3,6 +3,7 @@
 // picture; the recording back end (tests) keeps a log of what it was asked to draw.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "metafile/canvas.h"
@@ -69,9 +70,11 @@ class Backend {
   // Direct pixel access for raster records; null when the back end does not paint pixels
   // or its work budget is spent.
   virtual Canvas* RasterCanvas() { return nullptr; }
-  // Work done directly on the canvas is paid for here first, by the canvas area it
-  // touches; false means the budget is spent and the work must be skipped.
-  virtual bool Charge(const IntRect&) { return true; }
+  // Work is paid for here before it is done, in the units of work_budget.h (the back end's
+  // own painting pays for itself); false means the budget is spent and the work, and all
+  // drawing after it, must be skipped.
+  virtual bool Charge(int64_t) { return true; }
+  virtual bool BudgetSpent() const { return false; }
 };
 
 // The paint source for a brush under a DC's colours and background mode.

@@ -1,7 +1,7 @@
 #include "metafile/bitmap16.h"
 
 #include "base/little_endian.h"
-
+#include "metafile/allocation.h"
 #include "metafile/palette_colors.h"
 
 namespace metafile {
@@ -14,7 +14,8 @@ uint32_t Opaque(ColorRef c) { return kOpaquePixel | ((c & 0xFF) << 16) | (c & 0x
 
 }  // namespace
 
-bool DecodeBitmap16(const uint8_t* data, size_t size, size_t bitsOffset, BitmapImage& image) {
+bool DecodeBitmap16(const uint8_t* data, size_t size, size_t bitsOffset, BitmapImage& image,
+                    const DecodeGate& gate) {
   image = BitmapImage{};
   if (!data || size < kBitmap16HeaderBytes || bitsOffset > size) return false;
   const int width = int16_t(U16(data + 2));
@@ -26,13 +27,14 @@ bool DecodeBitmap16(const uint8_t* data, size_t size, size_t bitsOffset, BitmapI
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32) return false;
   if (widthBytes < (size_t(width) * bpp + 7) / 8) return false;
   if (uint64_t(widthBytes) * uint64_t(height) > size - bitsOffset) return false;
+  if (!PassesGate(gate, uint64_t(width) * uint64_t(height))) return false;
+  if (!TryAssign(image.pixels, size_t(width) * size_t(height), 0u)) return false;
 
   const uint8_t* bits = data + bitsOffset;
   const std::vector<ColorRef>& defaults = DefaultPaletteEntries();
   image.width = width;
   image.height = height;
   image.monochromeDdb = bpp == 1;
-  image.pixels.resize(size_t(width) * size_t(height));
   for (int y = 0; y < height; ++y) {
     const uint8_t* row = bits + size_t(y) * widthBytes;
     uint32_t* out = image.pixels.data() + size_t(y) * size_t(width);

@@ -12,7 +12,9 @@ namespace metafile {
 
 constexpr size_t kBitmap16HeaderBytes = 10;
 
-// `data` starts at the BITMAP16 header; the rows start `bitsOffset` bytes after it.
-bool DecodeBitmap16(const uint8_t* data, size_t size, size_t bitsOffset, BitmapImage& image);
+// `data` starts at the BITMAP16 header; the rows start `bitsOffset` bytes after it. False
+// for unusable data, a size `gate` refuses, or when memory runs out.
+bool DecodeBitmap16(const uint8_t* data, size_t size, size_t bitsOffset, BitmapImage& image,
+                    const DecodeGate& gate = {});
 
 }  // namespace metafile

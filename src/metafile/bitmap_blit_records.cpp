@@ -11,6 +11,7 @@
 #include "metafile/dib_decode.h"
 #include "metafile/palette_colors.h"
 #include "metafile/rop3.h"
+#include "metafile/work_budget.h"
 
 namespace metafile {
 
@@ -49,9 +50,7 @@ Span FromBottom(int start, int extent, int rows) {
   return {rows - start - 1, extent};
 }
 
-// Decoding is paid for from the painting budget in canvas-sized units, and no bitmap
-// larger than kMaxDecodeCanvases canvases is decoded, so that a file of many small
-// compressed records cannot make us decode without end.
+// No bitmap larger than kMaxDecodeCanvases canvases is decoded.
 constexpr uint64_t kMaxDecodeCanvases = 4096;
 
 uint64_t CanvasArea(const Player& p) {
@@ -59,14 +58,22 @@ uint64_t CanvasArea(const Player& p) {
   return std::max<uint64_t>(1, uint64_t(c.right - c.left) * uint64_t(c.bottom - c.top));
 }
 
-uint64_t DecodeLimit(const Player& p) { return std::min(kMaxBitmapPixels, CanvasArea(p) * kMaxDecodeCanvases); }
+// Decoding is paid for by the size a bitmap declares, before a pixel of it is decoded, so
+// that a file of many small compressed records cannot make us decode without end. A whole
+// JPEG or PNG file costs more per pixel than plain or run-length bits.
+DecodeGate PaidDecoding(Player& p, bool wholeFile) {
+  const uint64_t limit = std::min(kMaxBitmapPixels, CanvasArea(p) * kMaxDecodeCanvases);
+  const int64_t perPixel = wholeFile ? cost::kFileDecodedPixel : cost::kDecodedPixel;
+  return [&p, limit, perPixel](uint64_t pixels) {
+    return pixels <= limit && p.backend.Charge(int64_t(pixels) * perPixel);
+  };
+}
 
-bool ChargeDecoding(Player& p, const BitmapImage& image) {
-  const uint64_t canvases = (image.pixels.size() + CanvasArea(p) - 1) / CanvasArea(p);
-  for (uint64_t i = 0; i < canvases; ++i) {
-    if (!p.backend.Charge(p.CanvasBounds())) return false;
-  }
-  return true;
+bool IsWholeFile(const DibHeader& header) { return header.compression == kBiJpeg || header.compression == kBiPng; }
+
+// A record left unused because the budget ran out is no bad record: playback stops there.
+void NoteUnusable(Player& p) {
+  if (!p.backend.BudgetSpent()) p.NoteBadRecord();
 }
 
 uint32_t Opaque(ColorRef c) { return kOpaquePixel | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
@@ -88,13 +95,30 @@ IntRect DestRect(const Span& x, const Span& y) {
   return {left, top, left + std::abs(x.extent), top + std::abs(y.extent)};
 }
 
+// The work of a blit over `visible`: every visible pixel, and the source pixels a shrinking
+// blit combines into each (up to the source's own size on each axis).
+int64_t BlitCost(const IntRect& visible, const Span& destX, const Span& destY, const BitmapImage* image,
+                 const Span& srcX, const Span& srcY, const Region* clip) {
+  const int64_t width = visible.right - visible.left, height = visible.bottom - visible.top;
+  int64_t work = cost::kFigure + width * height * cost::kBlitPixel + (clip ? int64_t(clip->Rects().size()) : 0) * cost::kClipRect;
+  if (image) {
+    auto combined = [](int64_t visibleLength, int dest, int src, int bitmapSide) {
+      const int64_t d = std::abs(int64_t(dest)), s = std::min<int64_t>(std::abs(int64_t(src)), bitmapSide);
+      return d == 0 || s <= d ? visibleLength : visibleLength * s / d + 1;
+    };
+    work += combined(width, destX.extent, srcX.extent, image->width) *
+            combined(height, destY.extent, srcY.extent, image->height) * cost::kCombinedPixel;
+  }
+  return work;
+}
+
 void Paint(Player& p, const Span& destX, const Span& destY, const BitmapImage* image, const Span& srcX,
            const Span& srcY, uint8_t rop, bool bottomUp = false) {
   Canvas* canvas = p.backend.RasterCanvas();
   if (!canvas) return;
   const DrawStyle style = p.Style();
   const IntRect visible = Intersect(DestRect(destX, destY), style.clip ? style.clip->Bounds() : canvas->Bounds());
-  if (visible.Empty() || !p.backend.Charge(visible)) return;
+  if (visible.Empty() || !p.backend.Charge(BlitCost(visible, destX, destY, image, srcX, srcY, style.clip))) return;
   // A null brush paints no pattern: pattern blits through it leave the picture alone, and
   // operations that also take a source see a black pattern.
   if (style.brush.style == kBrushNull && Rop3UsesPattern(rop) && !Rop3UsesSource(rop)) return;
@@ -158,11 +182,10 @@ void PaintDib(Player& p, const Record& r, const BlitRecord& b) {
     if (!asPlayed.empty()) data = asPlayed.data(), size = asPlayed.size();
   }
   if (!data || !ReadDibHeader(data, size, b.usage, header) ||
-      !DecodeDib(data, size, b.usage, palette, image, 0, DecodeLimit(p))) {
-    p.NoteBadRecord();
+      !DecodeDib(data, size, b.usage, palette, image, 0, PaidDecoding(p, IsWholeFile(header)))) {
+    NoteUnusable(p);
     return;
   }
-  if (!ChargeDecoding(p, image)) return;
   Span x, y;
   MapDest(p, b, x, y);
   const bool fromBottom = !header.TopDown() && header.compression != kBiJpeg && header.compression != kBiPng;
@@ -174,11 +197,10 @@ void PaintBitmap16(Player& p, const Record& r, const BlitRecord& b) {
   const size_t size = r.ParamBytes() - b.bitmapByte;
   const uint8_t* data = r.BytesAt(b.bitmapByte, size);
   BitmapImage image;
-  if (!data || !DecodeBitmap16(data, size, kBitmap16HeaderBytes, image)) {
-    p.NoteBadRecord();
+  if (!data || !DecodeBitmap16(data, size, kBitmap16HeaderBytes, image, PaidDecoding(p, false))) {
+    NoteUnusable(p);
     return;
   }
-  if (!ChargeDecoding(p, image)) return;
   ApplyDcColors(p, image);
   Span x, y;
   MapDest(p, b, x, y);
@@ -276,11 +298,10 @@ void SetDibToDev(Player& p, const Record& r) {
   BitmapImage image;
   const std::vector<ColorRef>& palette = SelectedPaletteEntries(p.dc, p.objects);
   if (!data || scans <= 0 || !ReadDibHeader(data, size, usage, header) ||
-      !DecodeDib(data, size, usage, palette, image, scans, DecodeLimit(p))) {
-    p.NoteBadRecord();
+      !DecodeDib(data, size, usage, palette, image, scans, PaidDecoding(p, IsWholeFile(header)))) {
+    NoteUnusable(p);
     return;
   }
-  if (!ChargeDecoding(p, image)) return;
   const DevicePoint origin = p.Map(xDest, yDest);
   const Span x{RoundToPixel(origin.x), width}, y{RoundToPixel(origin.y), height};
   const bool fromBottom = !header.TopDown() && header.compression != kBiJpeg && header.compression != kBiPng;

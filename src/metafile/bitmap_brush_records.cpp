@@ -8,6 +8,7 @@
 #include "metafile/bitmap_records.h"
 #include "metafile/dib_decode.h"
 #include "metafile/palette_colors.h"
+#include "metafile/work_budget.h"
 
 namespace metafile {
 
@@ -18,12 +19,20 @@ enum : uint16_t { kCreatePatternBrush = 0x01F9, kDibCreatePatternBrush = 0x0142 
 // Brush patterns are small tiles; a larger one is refused rather than kept per brush.
 constexpr uint64_t kMaxPatternPixels = uint64_t(1) << 20;
 
+// Decoding a pattern is paid for by its declared size first.
+DecodeGate PaidPattern(Player& p) {
+  return [&p](uint64_t pixels) {
+    return pixels <= kMaxPatternPixels && p.backend.Charge(int64_t(pixels) * cost::kDecodedPixel);
+  };
+}
+
 // CREATEPATTERNBRUSH: the BITMAP16 header with its bits pointer, 18 reserved bytes, bits.
 constexpr size_t kPatternBitmap16BitsOffset = 32;
 
 void AddPatternBrush(Player& p, uint16_t style, std::shared_ptr<PatternBitmap> pattern) {
   if (!pattern) {
-    p.NoteBadRecord();
+    // A pattern left undecoded because the budget ran out is no bad record: playback stops.
+    if (!p.backend.BudgetSpent()) p.NoteBadRecord();
     p.objects.Add(SlotHolder{});
     return;
   }
@@ -68,7 +77,8 @@ void CreatePatternBrush(Player& p, const Record& r) {
   BitmapImage image;
   std::shared_ptr<PatternBitmap> pattern;
   if (r.ParamBytes() >= kPatternBitmap16BitsOffset &&
-      DecodeBitmap16(r.BytesAt(0, r.ParamBytes()), r.ParamBytes(), kPatternBitmap16BitsOffset, image)) {
+      DecodeBitmap16(r.BytesAt(0, r.ParamBytes()), r.ParamBytes(), kPatternBitmap16BitsOffset, image,
+                     PaidPattern(p))) {
     pattern = PatternFromImage(image);
   }
   AddPatternBrush(p, kBrushPattern, std::move(pattern));
@@ -88,10 +98,11 @@ void DibCreatePatternBrush(Player& p, const Record& r) {
   std::shared_ptr<PatternBitmap> pattern;
   if (data && ReadDibHeader(data, size, usage, header)) {
     if (style == kBrushPattern && header.bitCount == 1) {
-      pattern = MonochromeDibPattern(data, size, header);
+      const uint64_t pixels = uint64_t(header.width) * uint64_t(header.Rows());
+      if (PaidPattern(p)(pixels)) pattern = MonochromeDibPattern(data, size, header);
     } else {
       BitmapImage image;
-      if (DecodeDib(data, size, usage, SelectedPaletteEntries(p.dc, p.objects), image, 0, kMaxPatternPixels)) {
+      if (DecodeDib(data, size, usage, SelectedPaletteEntries(p.dc, p.objects), image, 0, PaidPattern(p))) {
         pattern = PatternFromImage(image);
       }
     }

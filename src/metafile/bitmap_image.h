@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace metafile {
@@ -15,6 +16,13 @@ constexpr uint64_t kMaxBitmapPixels = uint64_t(1) << 26;
 constexpr int kMaxBitmapSide = 1 << 20;
 
 constexpr uint32_t kOpaquePixel = 0xFF000000u;
+
+// Asked once by a decoder with the bitmap's size in pixels, after its headers are read and
+// before any pixel is allocated or decoded: false refuses the bitmap. An empty gate lets
+// every size through that BitmapSizeAllowed allows.
+using DecodeGate = std::function<bool(uint64_t pixels)>;
+
+inline bool PassesGate(const DecodeGate& gate, uint64_t pixels) { return !gate || gate(pixels); }
 
 struct BitmapImage {
   int width = 0;

@@ -1,8 +1,10 @@
 #include "metafile/canvas.h"
 
-#include "metafile/dc_state.h"
-
 #include <algorithm>
+
+#include "metafile/allocation.h"
+#include "metafile/dc_state.h"
+#include "metafile/work_budget.h"
 
 namespace metafile {
 
@@ -76,8 +78,12 @@ void CompositeRect(Canvas& canvas, const CoverageMask& mask, const PaintSource& 
 
 }  // namespace
 
-Canvas::Canvas(int width, int height)
-    : width_(width), height_(height), pixels_(size_t(width) * size_t(height), 0xFFFFFFFFu) {}
+Canvas::Canvas(int width, int height) : width_(width), height_(height) {
+  if (width <= 0 || height <= 0 || !TryAssign(pixels_, size_t(width) * size_t(height), 0xFFFFFFFFu)) {
+    width_ = 0;
+    height_ = 0;
+  }
+}
 
 bool PaintSource::ColorAt(int x, int y, uint32_t& rgb) const {
   switch (kind) {
@@ -128,6 +134,23 @@ void Composite(Canvas& canvas, const CoverageMask& mask, const PaintSource& sour
     const IntRect part = Intersect(area, r);
     if (!part.Empty()) CompositeRect(canvas, mask, source, rop2, part);
   }
+}
+
+int64_t CompositeCost(const IntRect& area, const PaintSource& source, int rop2, const Region* clip,
+                      int64_t covered) {
+  const int64_t pixels = area.Empty() ? 0 : int64_t(area.right - area.left) * (area.bottom - area.top);
+  const int64_t perPixel = source.kind == PaintSource::Kind::kPattern ? cost::kPatternPixel
+                           : source.kind == PaintSource::Kind::kHatch ? cost::kHatchPixel
+                           : rop2 == kR2CopyPen                       ? cost::kSolidPixel
+                                                                      : cost::kRopPixel;
+  const int64_t painted = covered < 0 ? pixels : std::min(covered, pixels);
+  const int64_t clipRects = clip ? int64_t(clip->Rects().size()) : 0;
+  return pixels * cost::kSolidPixel + painted * (perPixel - cost::kSolidPixel) + clipRects * cost::kClipRect;
+}
+
+int64_t CoveredPixels(const CoverageMask& mask) {
+  if (mask.alpha.empty()) return int64_t(mask.Stride()) * (mask.bounds.bottom - mask.bounds.top);
+  return int64_t(mask.alpha.size()) - std::count(mask.alpha.begin(), mask.alpha.end(), uint8_t(0));
 }
 
 }  // namespace metafile

@@ -13,7 +13,10 @@ namespace metafile {
 
 class Canvas {
  public:
+  // A white canvas; when memory for it runs out, an empty one (Allocated() false).
   Canvas(int width, int height);
+
+  bool Allocated() const { return !pixels_.empty(); }
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -76,5 +79,14 @@ struct PaintSource {
 // Partial coverage blends the result over the destination.
 void Composite(Canvas& canvas, const CoverageMask& mask, const PaintSource& source, int rop2,
                const Region* clip);
+
+// What Composite costs over `area` (canvas pixels), in work-budget units: every pixel is
+// visited, and the `covered` ones (all when negative) are painted, a plain copy of one
+// colour being the cheapest; every clip rectangle is visited once.
+int64_t CompositeCost(const IntRect& area, const PaintSource& source, int rop2, const Region* clip,
+                      int64_t covered = -1);
+
+// The pixels a mask covers at all.
+int64_t CoveredPixels(const CoverageMask& mask);
 
 }  // namespace metafile

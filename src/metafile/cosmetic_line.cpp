@@ -60,6 +60,24 @@ class MaskSink : public PixelSink {
 
 }  // namespace
 
+int64_t SegmentPixels(int x0, int y0, int x1, int y1, const IntRect& limit) {
+  // A segment crosses at most this many pixels of the limit, however long it is.
+  const int64_t mostVisible = std::max<int64_t>(int64_t(limit.right) - limit.left, int64_t(limit.bottom) - limit.top);
+  const int64_t steps = std::max(std::llabs(int64_t(x1) - x0), std::llabs(int64_t(y1) - y0));
+  return std::min(steps, std::max<int64_t>(0, mostVisible)) + 1;
+}
+
+int64_t LinePixels(const std::vector<DevicePoint>& points, bool closed, const IntRect& limit) {
+  int64_t pixels = 0;
+  const size_t n = points.size() + (closed && !points.empty() ? 1 : 0);
+  for (size_t i = 1; i < n; ++i) {
+    const DevicePoint& a = points[i - 1];
+    const DevicePoint& b = points[i % points.size()];
+    pixels += SegmentPixels(RoundToPixel(a.x), RoundToPixel(a.y), RoundToPixel(b.x), RoundToPixel(b.y), limit);
+  }
+  return pixels;
+}
+
 void DrawCosmeticSegment(int x0, int y0, int x1, int y1, LineStyler& styler, CoverageMask& pen,
                          CoverageMask& gap) {
   MaskSink sink(pen, gap);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "metafile/canvas.h"
+#include "metafile/mapping.h"
 #include "metafile/region.h"
 
 namespace metafile {
@@ -35,6 +36,11 @@ class PixelSink {
 // Walks a segment, handing the pixels inside `limit` to `sink`; pixels outside it only
 // advance the dash pattern.
 void WalkCosmeticSegment(int x0, int y0, int x1, int y1, LineStyler& styler, const IntRect& limit, PixelSink& sink);
+
+// The pixels of a segment that can lie in `limit`: the work of walking it there.
+int64_t SegmentPixels(int x0, int y0, int x1, int y1, const IntRect& limit);
+// The same summed over a polyline's segments, its points rounded to whole pixels.
+int64_t LinePixels(const std::vector<DevicePoint>& points, bool closed, const IntRect& limit);
 
 // Marks the pixels of a segment in `pen` (and the gaps in `gap`), masks over the same bounds.
 void DrawCosmeticSegment(int x0, int y0, int x1, int y1, LineStyler& styler, CoverageMask& pen,

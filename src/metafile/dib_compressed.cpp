@@ -8,6 +8,8 @@
 #include <jpeglib.h>
 #include <png.h>
 
+#include "metafile/allocation.h"
+
 namespace metafile {
 
 namespace {
@@ -27,18 +29,19 @@ void JpegSilence(j_common_ptr, int) {}
 // The decoding itself; no object with a destructor lives in this frame, so the error
 // jump skips nothing. Returns false on a broken or oversized picture.
 bool RunJpegDecoder(jpeg_decompress_struct& info, JpegErrorTrap& trap, const uint8_t* data, size_t size,
-                    uint64_t maxPixels, BitmapImage& image, std::vector<uint8_t>& row) {
+                    const DecodeGate& gate, BitmapImage& image, std::vector<uint8_t>& row) {
   if (setjmp(trap.jump)) return false;
   jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
   if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) return false;
-  if (!BitmapSizeAllowed(info.image_width, info.image_height, maxPixels)) return false;
+  if (!BitmapSizeAllowed(info.image_width, info.image_height)) return false;
+  if (!PassesGate(gate, uint64_t(info.image_width) * info.image_height)) return false;
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
   if (info.output_components != 3) return false;
   image.width = int(info.output_width);
   image.height = int(info.output_height);
-  image.pixels.assign(size_t(image.width) * size_t(image.height), kOpaquePixel);
-  row.resize(size_t(image.width) * 3);
+  if (!TryAssign(image.pixels, size_t(image.width) * size_t(image.height), kOpaquePixel)) return false;
+  if (!TryAssign(row, size_t(image.width) * 3, uint8_t(0))) return false;
   while (info.output_scanline < info.output_height) {
     const size_t y = info.output_scanline;
     JSAMPROW rows[1] = {row.data()};
@@ -55,7 +58,7 @@ bool RunJpegDecoder(jpeg_decompress_struct& info, JpegErrorTrap& trap, const uin
 
 }  // namespace
 
-bool DecodeJpegImage(const uint8_t* data, size_t size, uint64_t maxPixels, BitmapImage& image) {
+bool DecodeJpegImage(const uint8_t* data, size_t size, const DecodeGate& gate, BitmapImage& image) {
   if (!data || size < 4) return false;
   jpeg_decompress_struct info;
   JpegErrorTrap trap;
@@ -65,25 +68,27 @@ bool DecodeJpegImage(const uint8_t* data, size_t size, uint64_t maxPixels, Bitma
   trap.manager.emit_message = JpegSilence;
   std::vector<uint8_t> row;
   jpeg_create_decompress(&info);
-  const bool ok = RunJpegDecoder(info, trap, data, size, maxPixels, image, row);
+  const bool ok = RunJpegDecoder(info, trap, data, size, gate, image, row);
   jpeg_destroy_decompress(&info);
   if (!ok) image = BitmapImage{};
   return ok;
 }
 
-bool DecodePngImage(const uint8_t* data, size_t size, uint64_t maxPixels, BitmapImage& image) {
+bool DecodePngImage(const uint8_t* data, size_t size, const DecodeGate& gate, BitmapImage& image) {
   if (!data || size < 8) return false;
   png_image png;
   std::memset(&png, 0, sizeof png);
   png.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_memory(&png, data, size)) return false;
-  if (!BitmapSizeAllowed(png.width, png.height, maxPixels)) {
+  const uint64_t pixels = uint64_t(png.width) * png.height;
+  std::vector<uint8_t> rgb;
+  if (!BitmapSizeAllowed(png.width, png.height) || !PassesGate(gate, pixels) ||
+      !TryAssign(rgb, size_t(pixels) * 3, uint8_t(0))) {
     png_image_free(&png);
     return false;
   }
   // Transparent parts are composed over white, the picture's background.
   png.format = PNG_FORMAT_RGB;
-  std::vector<uint8_t> rgb(size_t(png.width) * size_t(png.height) * 3);
   png_color white{255, 255, 255};
   if (!png_image_finish_read(&png, &white, rgb.data(), 0, nullptr)) {
     png_image_free(&png);
@@ -91,7 +96,10 @@ bool DecodePngImage(const uint8_t* data, size_t size, uint64_t maxPixels, Bitmap
   }
   image.width = int(png.width);
   image.height = int(png.height);
-  image.pixels.resize(size_t(image.width) * size_t(image.height));
+  if (!TryAssign(image.pixels, size_t(pixels), 0u)) {
+    image = BitmapImage{};
+    return false;
+  }
   for (size_t i = 0; i < image.pixels.size(); ++i) {
     const uint8_t* p = rgb.data() + 3 * i;
     image.pixels[i] = kOpaquePixel | (uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2];

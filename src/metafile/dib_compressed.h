@@ -8,9 +8,10 @@
 
 namespace metafile {
 
-// Decode into an opaque image; false for broken data or a picture of more than
-// `maxPixels` (checked before any pixel buffer is allocated).
-bool DecodeJpegImage(const uint8_t* data, size_t size, uint64_t maxPixels, BitmapImage& image);
-bool DecodePngImage(const uint8_t* data, size_t size, uint64_t maxPixels, BitmapImage& image);
+// Decode into an opaque image; false for broken data, for a picture that BitmapSizeAllowed
+// or `gate` refuses (asked with its declared size before anything is decoded), or when
+// memory for it runs out.
+bool DecodeJpegImage(const uint8_t* data, size_t size, const DecodeGate& gate, BitmapImage& image);
+bool DecodePngImage(const uint8_t* data, size_t size, const DecodeGate& gate, BitmapImage& image);
 
 }  // namespace metafile

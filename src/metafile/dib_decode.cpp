@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/little_endian.h"
+#include "metafile/allocation.h"
 #include "metafile/dib_compressed.h"
 
 namespace metafile {
@@ -176,11 +177,10 @@ void DecodeRle(const uint8_t* data, size_t size, const DibHeader& h, const std::
   }
 }
 
-bool DecodeEmbeddedFile(const uint8_t* bits, size_t available, const DibHeader& h, uint64_t maxPixels,
+bool DecodeEmbeddedFile(const uint8_t* bits, size_t available, const DibHeader& h, const DecodeGate& gate,
                         BitmapImage& image) {
   const size_t size = h.imageSize ? std::min<size_t>(h.imageSize, available) : available;
-  return h.compression == kBiJpeg ? DecodeJpegImage(bits, size, maxPixels, image)
-                                  : DecodePngImage(bits, size, maxPixels, image);
+  return h.compression == kBiJpeg ? DecodeJpegImage(bits, size, gate, image) : DecodePngImage(bits, size, gate, image);
 }
 
 // Pixels a run-length bitmap of `bytes` may claim: every two bytes reach at most 255
@@ -234,40 +234,41 @@ bool ReadDibHeader(const uint8_t* data, size_t size, uint16_t usage, DibHeader& 
 }
 
 bool DecodeDib(const uint8_t* data, size_t size, uint16_t usage, const std::vector<ColorRef>& palette,
-               BitmapImage& image, int maxRows, uint64_t maxPixels) {
+               BitmapImage& image, int maxRows, const DecodeGate& gate) {
   image = BitmapImage{};
   DibHeader h;
   if (!ReadDibHeader(data, size, usage, h)) return false;
   const uint8_t* bits = data + h.bitsOffset;
   const size_t available = size - h.bitsOffset;
   if (h.compression == kBiJpeg || h.compression == kBiPng) {
-    if (!DecodeEmbeddedFile(bits, available, h, maxPixels, image)) {
+    if (!DecodeEmbeddedFile(bits, available, h, gate, image)) {
       image = BitmapImage{};
       return false;
     }
     return true;
   }
   const int rows = maxRows > 0 ? std::min(maxRows, h.Rows()) : h.Rows();
-  if (!BitmapSizeAllowed(h.width, rows, maxPixels)) return false;
+  if (!BitmapSizeAllowed(h.width, rows)) return false;
   const std::vector<uint32_t> table = ReadColorTable(data, h, usage, palette);
   image.width = h.width;
   image.height = rows;
   if (h.compression == kBiRle8 || h.compression == kBiRle4) {
     const size_t rleBytes = h.imageSize ? std::min<size_t>(h.imageSize, available) : available;
-    if (uint64_t(h.width) * uint64_t(rows) > kRleFreePixels + kRlePixelsPerByte * rleBytes) {
+    const uint64_t pixels = uint64_t(h.width) * uint64_t(rows);
+    if (pixels > kRleFreePixels + kRlePixelsPerByte * rleBytes || !PassesGate(gate, pixels) ||
+        !TryAssign(image.pixels, size_t(pixels), 0u)) {
       image = BitmapImage{};
       return false;
     }
-    image.pixels.assign(size_t(h.width) * size_t(rows), 0);
     DecodeRle(bits, rleBytes, h, table, rows, image);
     image.hasHoles = std::any_of(image.pixels.begin(), image.pixels.end(), [](uint32_t p) { return p == 0; });
     return true;
   }
-  if (!RowsPresent(h, rows, available)) {
+  const uint64_t pixels = uint64_t(h.width) * uint64_t(rows);
+  if (!RowsPresent(h, rows, available) || !PassesGate(gate, pixels) || !TryAssign(image.pixels, size_t(pixels), 0u)) {
     image = BitmapImage{};
     return false;
   }
-  image.pixels.resize(size_t(h.width) * size_t(rows));
   if (!DecodeUncompressed(bits, h, table, rows, image)) {
     image = BitmapImage{};
     return false;

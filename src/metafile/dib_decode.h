@@ -40,10 +40,10 @@ bool ReadDibHeader(const uint8_t* data, size_t size, uint16_t usage, DibHeader& 
 // Decodes a packed DIB (header, colour table, bits) of `size` bytes. With DIB_PAL_COLORS
 // the table holds indices into `palette` (the DC's selected palette, COLORREFs).
 // `maxRows` > 0 decodes only that many stored rows (scan lines passed to the device); the
-// image is then that much shorter. False when the data is not a usable bitmap or would
-// decode to more than `maxPixels`. A run-length bitmap may also not claim far more pixels
-// than its codes could reach (about 256 per byte).
+// image is then that much shorter. False when the data is not a usable bitmap, when `gate`
+// refuses its size, or when memory for it runs out. A run-length bitmap may also not claim
+// far more pixels than its codes could reach (about 256 per byte).
 bool DecodeDib(const uint8_t* data, size_t size, uint16_t usage, const std::vector<ColorRef>& palette,
-               BitmapImage& image, int maxRows = 0, uint64_t maxPixels = kMaxBitmapPixels);
+               BitmapImage& image, int maxRows = 0, const DecodeGate& gate = {});
 
 }  // namespace metafile

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <map>
+#include <vector>
 
 namespace metafile {
 
@@ -24,14 +24,15 @@ PixelFigure EllipsePixels(int left, int top, int right, int bottom) {
   int64_t y1 = y0 - b1;
   const int64_t aStep = 8 * a * a;
   const int64_t bStep = 8 * b * b;
-  std::map<int64_t, std::pair<int64_t, int64_t>> extent;
+  // Leftmost and rightmost pixel of each row; the flat tips may reach one row beyond the box.
+  const int64_t firstRow = top - 1;
+  std::vector<std::pair<int64_t, int64_t>> extent(size_t(b + 3), {INT64_MAX, INT64_MIN});
+  figure.outline.reserve(size_t(4 * (a + b + 2)));
   auto plot = [&](int64_t x, int64_t y) {
     figure.outline.emplace_back(int(x), int(y));
-    auto [it, added] = extent.try_emplace(y, x, x);
-    if (!added) {
-      it->second.first = std::min(it->second.first, x);
-      it->second.second = std::max(it->second.second, x);
-    }
+    auto& [from, to] = extent[size_t(y - firstRow)];
+    from = std::min(from, x);
+    to = std::max(to, x);
   };
   do {
     plot(x1, y0);
@@ -57,7 +58,10 @@ PixelFigure EllipsePixels(int left, int top, int right, int bottom) {
     plot(x0 - 1, y1);
     plot(x1 + 1, y1--);
   }
-  for (const auto& [y, span] : extent) figure.rows.push_back({int(y), int(span.first), int(span.second)});
+  for (size_t row = 0; row < extent.size(); ++row) {
+    const auto& [from, to] = extent[row];
+    if (from <= to) figure.rows.push_back({int(firstRow + int64_t(row)), int(from), int(to)});
+  }
   return figure;
 }
 

@@ -35,7 +35,14 @@ struct Picture {
   int width = 0;
   int height = 0;
   std::vector<uint32_t> pixels;
+  // What playback could not do, one sentence each: records it could not use, drawing left
+  // out for lack of memory, the work budget running out. Empty for a clean file.
+  std::vector<std::string> notes;
 };
+
+// The work one rendering may do before it stops and keeps what it has drawn, in units of
+// about a nanosecond (see work_budget.h): about six seconds.
+constexpr int64_t kDefaultWorkUnits = int64_t(6) << 30;
 
 // Reads the placeable header. Returns false (and why, in `reason`) when the data is too
 // short or the key is not the placeable key.
@@ -51,9 +58,10 @@ struct RenderStats {
   size_t missingGlyphs = 0;  // characters drawn as the missing-glyph box
 };
 
-// Renders a whole placeable metafile. Returns false (and why) when the header or the
-// placement is refused or the records are unusable; a picture is then not produced.
+// Renders a whole placeable metafile, doing at most `workUnits` of work. Returns false (and
+// why) when the header or the placement is refused, the records are unusable or memory
+// runs out for the picture; a picture is then not produced.
 bool RenderPlaceableMetafile(const uint8_t* data, size_t size, Picture& picture, std::string& reason,
-                             RenderStats* stats = nullptr);
+                             RenderStats* stats = nullptr, int64_t workUnits = kDefaultWorkUnits);
 
 }  // namespace metafile

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "metafile/work_budget.h"
+
 namespace metafile {
 
 namespace {
@@ -60,8 +62,9 @@ void FillPolygons(const std::vector<std::vector<DevicePoint>>& polygons, bool wi
   std::vector<const Edge*> active;
   std::vector<Crossing> crossings;
   size_t next = 0;
-  // Edges that end above the mask are never needed; start at the first row that matters.
-  for (int y = mask.bounds.top; y < mask.bounds.bottom; ++y) {
+  // Rows above the first edge cross nothing; start at the first row that matters.
+  const int firstRow = int(std::clamp<int64_t>(edges.front().y1, mask.bounds.top, mask.bounds.bottom));
+  for (int y = firstRow; y < mask.bounds.bottom; ++y) {
     while (next < edges.size() && edges[next].y1 <= y) active.push_back(&edges[next++]);
     std::erase_if(active, [y](const Edge* e) { return e->y2 <= y; });
     if (active.empty()) {
@@ -84,6 +87,23 @@ void FillPolygons(const std::vector<std::vector<DevicePoint>>& polygons, bool wi
       for (size_t i = 0; i + 1 < crossings.size(); i += 2) MarkSpan(mask, y, crossings[i].x, crossings[i + 1].x);
     }
   }
+}
+
+int64_t ScanConversionCost(const std::vector<std::vector<DevicePoint>>& polygons, const IntRect& bounds) {
+  int64_t rows = 0;
+  int64_t first = bounds.bottom, last = bounds.top;
+  for (const Edge& e : EdgesOf(polygons)) {
+    const int64_t top = std::max<int64_t>(e.y1, bounds.top);
+    const int64_t bottom = std::min<int64_t>(e.y2, bounds.bottom);
+    // Sorting and the active list touch every edge, whether it crosses rows or not.
+    rows += 1 + std::max<int64_t>(0, bottom - top);
+    first = std::min(first, top);
+    last = std::max(last, bottom);
+  }
+  const int64_t crossedRows = std::max<int64_t>(1, last - first);
+  int64_t doublings = 2;
+  for (int64_t together = rows / crossedRows; together > 1; together /= 2) ++doublings;
+  return crossedRows * cost::kPolygonRow + rows * doublings * cost::kEdgeRow;
 }
 
 }  // namespace metafile

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include <cstdint>
+
 #include "metafile/canvas.h"
 #include "metafile/mapping.h"
 
@@ -15,5 +17,10 @@ namespace metafile {
 // Marks the interior of the polygons in `mask` (over mask.bounds); `winding` selects the
 // non-zero rule, otherwise alternate (even-odd).
 void FillPolygons(const std::vector<std::vector<DevicePoint>>& polygons, bool winding, CoverageMask& mask);
+
+// What FillPolygons costs over `bounds`, in work-budget units: every row from the first
+// edge to the last, and every row each edge crosses, at a cost that grows with the
+// logarithm of the edges crossing a row together (their crossings are sorted on each row).
+int64_t ScanConversionCost(const std::vector<std::vector<DevicePoint>>& polygons, const IntRect& bounds);
 
 }  // namespace metafile

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "metafile/allocation.h"
 #include "metafile/cosmetic_line.h"
 #include "metafile/dc_state.h"
 #include "metafile/shape_masks.h"
@@ -48,20 +49,9 @@ IntRect ClipBounds(const Canvas& canvas, const DrawStyle& style) {
 
 int64_t Area(const IntRect& r) { return r.Empty() ? 0 : int64_t(r.right - r.left) * (r.bottom - r.top); }
 
+int64_t ClipRects(const DrawStyle& style) { return style.clip ? int64_t(style.clip->Rects().size()) : 0; }
+
 }  // namespace
-
-RasterBackend::RasterBackend(Canvas& canvas)
-    : canvas_(canvas), budget_(std::max(kMinBudget, kBudgetCanvases * Area(canvas.Bounds()))) {}
-
-bool RasterBackend::Spend(const IntRect& area) {
-  return SpendPixels(std::max<int64_t>(1, Area(Intersect(area, canvas_.Bounds()))));
-}
-
-bool RasterBackend::SpendPixels(int64_t pixels) {
-  if (budget_ < 0) return false;
-  budget_ -= pixels;
-  return budget_ >= 0;
-}
 
 namespace {
 
@@ -99,6 +89,8 @@ bool IsPlainLine(const Shape& shape, const DrawStyle& style) {
 bool RasterBackend::DrawPlainLines(const Shape& shape, const DrawStyle& style) {
   const IntRect limit = ClipBounds(canvas_, style);
   CanvasSink sink(canvas_, style);
+  // Each pixel of a clipped line is tested against the clip's rectangles.
+  const int64_t pixelCost = cost::kLinePixel + ClipRects(style) / cost::kClipTestsPerUnit;
   for (const Polyline& line : shape.outline) {
     if (line.points.empty()) continue;
     LineStyler styler(style.pen.style);
@@ -107,8 +99,7 @@ bool RasterBackend::DrawPlainLines(const Shape& shape, const DrawStyle& style) {
       const DevicePoint& a = line.points[i - 1];
       const DevicePoint& b = line.points[i % line.points.size()];
       const int x0 = RoundToPixel(a.x), y0 = RoundToPixel(a.y), x1 = RoundToPixel(b.x), y1 = RoundToPixel(b.y);
-      const int64_t length = std::max(std::abs(int64_t(x1) - x0), std::abs(int64_t(y1) - y0)) + 1;
-      if (!SpendPixels(length)) return false;
+      if (!Charge(SegmentPixels(x0, y0, x1, y1, limit) * pixelCost)) return false;
       WalkCosmeticSegment(x0, y0, x1, y1, styler, limit, sink);
     }
   }
@@ -121,20 +112,31 @@ void RasterBackend::DrawShape(const Shape& shape, const DrawStyle& style) {
     return;
   }
   const IntRect bounds = ShapeBounds(shape, style.penWidth, ClipBounds(canvas_, style));
-  if (!Spend(bounds)) return;
-  ShapeMasks masks;
-  if (!RasteriseShape(shape, style, bounds, masks)) return;
-  if (masks.hasFill) Composite(canvas_, masks.fill, BrushSource(style.brush, style), style.rop2, style.clip);
-  if (masks.hasGap && style.bkMode == kOpaque) {
-    Composite(canvas_, masks.gap, PaintSource::Solid(ColorRefToRgb(style.bkColor)), style.rop2, style.clip);
+  if (!Charge(cost::kFigure + RasterisingCost(shape, style, bounds, masks_))) return;
+  ShapeMasks& masks = masks_;
+  if (!RasteriseShape(shape, style, bounds, masks)) {
+    if (masks.outOfMemory) ++figuresWithoutMemory_;
+    return;
   }
-  if (masks.hasPen) {
-    Composite(canvas_, masks.pen, PaintSource::Solid(ColorRefToRgb(style.pen.color)), style.rop2, style.clip);
-  }
+  const PaintSource fill = BrushSource(style.brush, style);
+  const PaintSource gap = PaintSource::Solid(ColorRefToRgb(style.bkColor));
+  const PaintSource pen = PaintSource::Solid(ColorRefToRgb(style.pen.color));
+  const bool paintGap = masks.hasGap && style.bkMode == kOpaque;
+  // Only the pixels a mask covers are painted, which matters for the costly paints.
+  auto compositing = [&](const CoverageMask& mask, const PaintSource& source) {
+    const bool plainCopy = source.kind == PaintSource::Kind::kSolid && style.rop2 == kR2CopyPen;
+    return CompositeCost(bounds, source, style.rop2, style.clip, plainCopy ? -1 : CoveredPixels(mask));
+  };
+  const int64_t painting = (masks.hasFill ? compositing(masks.fill, fill) : 0) +
+                           (paintGap ? compositing(masks.gap, gap) : 0) + (masks.hasPen ? compositing(masks.pen, pen) : 0);
+  if (!Charge(painting)) return;
+  if (masks.hasFill) Composite(canvas_, masks.fill, fill, style.rop2, style.clip);
+  if (paintGap) Composite(canvas_, masks.gap, gap, style.rop2, style.clip);
+  if (masks.hasPen) Composite(canvas_, masks.pen, pen, style.rop2, style.clip);
 }
 
 void RasterBackend::SetPixel(int x, int y, ColorRef color, const DrawStyle& style) {
-  if (!Spend({x, y, x + 1, y + 1})) return;
+  if (!Charge(cost::kFigure + ClipRects(style) * cost::kClipRect)) return;
   CoverageMask mask;
   mask.bounds = {x, y, x + 1, y + 1};
   Composite(canvas_, mask, PaintSource::Solid(ColorRefToRgb(color)), kR2CopyPen, style.clip);
@@ -144,16 +146,24 @@ void RasterBackend::FloodFill(int x, int y, ColorRef color, bool surface, const 
   const IntRect area = ClipBounds(canvas_, style);
   if (x < area.left || x >= area.right || y < area.top || y >= area.bottom) return;
   if (style.clip && !style.clip->Contains(x, y)) return;
-  if (!Spend(area)) return;
+  const PaintSource brush = BrushSource(style.brush, style);
+  const int64_t growth = std::max<int64_t>(0, Area(area) - int64_t(masks_.fill.alpha.capacity()));
+  if (!Charge(cost::kFigure + Area(area) * (cost::kFloodPixel + cost::kMaskPixel) + growth * cost::kFreshMaskByte +
+              CompositeCost(area, brush, kR2CopyPen, style.clip))) {
+    return;
+  }
   const uint32_t target = ColorRefToRgb(color);
   auto inside = [&](int px, int py) {
     const bool same = (canvas_.Pixel(px, py) & 0xFFFFFF) == target;
     return surface ? same : !same;
   };
   if (!inside(x, y)) return;
-  CoverageMask mask;
+  CoverageMask& mask = masks_.fill;
   mask.bounds = area;
-  mask.alpha.assign(size_t(area.right - area.left) * size_t(area.bottom - area.top), 0);
+  if (!TryAssign(mask.alpha, size_t(Area(area)), uint8_t(0))) {
+    ++figuresWithoutMemory_;
+    return;
+  }
   auto at = [&](int px, int py) -> uint8_t& {
     return mask.alpha[size_t(py - area.top) * size_t(mask.Stride()) + size_t(px - area.left)];
   };
@@ -178,31 +188,31 @@ void RasterBackend::FloodFill(int x, int y, ColorRef color, bool surface, const 
       }
     }
   }
-  Composite(canvas_, mask, BrushSource(style.brush, style), kR2CopyPen, style.clip);
+  Composite(canvas_, mask, brush, kR2CopyPen, style.clip);
+}
+
+void RasterBackend::FillRects(const Region& region, const PaintSource& source, int rop2, const DrawStyle& style) {
+  for (const IntRect& r : region.Rects()) {
+    const IntRect area = Intersect(r, canvas_.Bounds());
+    if (!Charge(cost::kClipRect + CompositeCost(area, source, rop2, style.clip))) return;
+    CoverageMask mask;
+    mask.bounds = r;
+    Composite(canvas_, mask, source, rop2, style.clip);
+  }
 }
 
 void RasterBackend::FillRegion(const Region& region, const Brush& brush, const DrawStyle& style) {
-  const PaintSource source = BrushSource(brush, style);
-  for (const IntRect& r : region.Rects()) {
-    if (!Spend(r)) return;
-    CoverageMask mask;
-    mask.bounds = r;
-    Composite(canvas_, mask, source, style.rop2, style.clip);
-  }
+  FillRects(region, BrushSource(brush, style), style.rop2, style);
 }
 
 void RasterBackend::InvertRegion(const Region& region, const DrawStyle& style) {
-  for (const IntRect& r : region.Rects()) {
-    if (!Spend(r)) return;
-    CoverageMask mask;
-    mask.bounds = r;
-    Composite(canvas_, mask, PaintSource::Solid(0), kR2Not, style.clip);
-  }
+  FillRects(region, PaintSource::Solid(0), kR2Not, style);
 }
 
 void RasterBackend::PaintCoverage(const CoverageMask& mask, ColorRef color, const DrawStyle& style) {
-  if (!Spend(mask.bounds)) return;
-  Composite(canvas_, mask, PaintSource::Solid(ColorRefToRgb(color)), style.rop2, style.clip);
+  const PaintSource source = PaintSource::Solid(ColorRefToRgb(color));
+  if (!Charge(CompositeCost(Intersect(mask.bounds, canvas_.Bounds()), source, style.rop2, style.clip))) return;
+  Composite(canvas_, mask, source, style.rop2, style.clip);
 }
 
 }  // namespace metafile

@@ -3,21 +3,21 @@
 // the canvas pixel by pixel through the ROP2 code and the clip.
 #pragma once
 
+#include <cstddef>
+
 #include "metafile/backend.h"
 #include "metafile/canvas.h"
+#include "metafile/shape_masks.h"
+#include "metafile/work_budget.h"
 
 namespace metafile {
 
 class RasterBackend : public Backend {
  public:
-  // Work is bounded: every painting spends the area it covers from a budget of pixel
-  // visits (a few seconds' worth, and at least kBudgetCanvases times the canvas); once it
-  // is spent, further paintings are skipped, so a file repeating huge figures cannot hang.
-  static constexpr int64_t kMinBudget = int64_t(1) << 31;
-  static constexpr int64_t kBudgetCanvases = 32;
-
-  explicit RasterBackend(Canvas& canvas);
-  RasterBackend(Canvas& canvas, int64_t budget) : canvas_(canvas), budget_(budget) {}
+  // Every painting pays for its work from `budgetUnits` (work_budget.h) first; once the
+  // budget is spent nothing more is painted, so no file can keep playback busy for long.
+  explicit RasterBackend(Canvas& canvas, int64_t budgetUnits = WorkBudget::kDefaultUnits)
+      : canvas_(canvas), budget_(budgetUnits) {}
 
   void DrawShape(const Shape& shape, const DrawStyle& style) override;
   void SetPixel(int x, int y, ColorRef color, const DrawStyle& style) override;
@@ -26,17 +26,23 @@ class RasterBackend : public Backend {
   void InvertRegion(const Region& region, const DrawStyle& style) override;
   void PaintCoverage(const CoverageMask& mask, ColorRef color, const DrawStyle& style) override;
   Canvas* RasterCanvas() override { return Exhausted() ? nullptr : &canvas_; }
-  bool Charge(const IntRect& area) override { return Spend(area); }
+  bool Charge(int64_t units) override { return budget_.Spend(units); }
+  bool BudgetSpent() const override { return budget_.Spent(); }
 
-  bool Exhausted() const { return budget_ < 0; }
+  bool Exhausted() const { return budget_.Spent(); }
+  int64_t BudgetLeft() const { return budget_.Left(); }
+  // Figures left out because memory for their masks ran out.
+  size_t FiguresWithoutMemory() const { return figuresWithoutMemory_; }
 
  private:
-  bool Spend(const IntRect& area);
-  bool SpendPixels(int64_t pixels);
   bool DrawPlainLines(const Shape& shape, const DrawStyle& style);
+  void FillRects(const Region& region, const PaintSource& source, int rop2, const DrawStyle& style);
 
   Canvas& canvas_;
-  int64_t budget_;
+  WorkBudget budget_;
+  size_t figuresWithoutMemory_ = 0;
+  // Masks reused from figure to figure (and by flood fills).
+  ShapeMasks masks_;
 };
 
 }  // namespace metafile

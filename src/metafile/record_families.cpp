@@ -1,5 +1,5 @@
-// Assembles the dispatch table from the record families. A family registered later
-// replaces an earlier handler for the same function number.
+// Assembles the dispatch table from the record families. Each function number belongs to
+// one family; a second registration is refused and shows in the table's conflicts.
 #include "metafile/bitmap_records.h"
 #include "metafile/record_table.h"
 #include "metafile/text_records.h"

@@ -1,6 +1,7 @@
 #include "metafile/record_loop.h"
 
 #include "base/little_endian.h"
+#include "metafile/work_budget.h"
 
 namespace metafile {
 
@@ -11,6 +12,11 @@ constexpr auto ReadU32 = base::ReadLe32;
 
 constexpr size_t kRecordHeaderBytes = 6;
 constexpr uint16_t kEndRecord = 0x0000;
+
+void NoteBadRecord(PlaySummary& summary, const RecordPlace& place) {
+  if (summary.badRecords.size() < PlaySummary::kMaxKeptBadRecords) summary.badRecords.push_back(place);
+  ++summary.badRecordCount;
+}
 
 }  // namespace
 
@@ -54,9 +60,17 @@ PlaySummary PlayRecords(const uint8_t* data, size_t size, const MetafileHeader& 
       (*observer)(RecordInfo{pos, function, sizeWords, data + pos + kRecordHeaderBytes,
                              recordBytes - kRecordHeaderBytes});
     }
-    if (const RecordHandler handler = table.Find(function)) {
+    const RecordHandler handler = table.Find(function);
+    if (handler && player.backend.Charge(cost::kRecord)) {
       ++summary.handled;
+      const size_t badBefore = player.BadRecords();
       handler(player, Record(function, data + pos + kRecordHeaderBytes, recordBytes - kRecordHeaderBytes));
+      if (player.BadRecords() > badBefore) NoteBadRecord(summary, {pos, function});
+    }
+    if (player.backend.BudgetSpent()) {
+      summary.stoppedOnBudget = true;
+      summary.budgetSpentAt = {pos, function};
+      break;
     }
     pos += recordBytes;
   }

@@ -3,8 +3,10 @@
 // its own; record_families.cpp assembles the table.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <unordered_map>
+#include <vector>
 
 #include "metafile/player.h"
 #include "metafile/record.h"
@@ -17,16 +19,32 @@ using RecordHandler = void (*)(Player& player, const Record& record);
 
 class RecordTable {
  public:
-  void Add(uint16_t function, RecordHandler handler) { handlers_[function] = handler; }
+  // Registers the handler of a function number. A number has one handler: registering it
+  // again is refused (false), keeps the first handler and is counted as a conflict.
+  bool Add(uint16_t function, RecordHandler handler) {
+    if (handlers_.try_emplace(function, handler).second) return true;
+    conflicts_.push_back(function);
+    return false;
+  }
   // The handler, or null for a record that is skipped.
   RecordHandler Find(uint16_t function) const {
     const auto it = handlers_.find(function);
     return it == handlers_.end() ? nullptr : it->second;
   }
   size_t Size() const { return handlers_.size(); }
+  // The function numbers that have a handler, in ascending order.
+  std::vector<uint16_t> Functions() const {
+    std::vector<uint16_t> functions;
+    for (const auto& [function, handler] : handlers_) functions.push_back(function);
+    std::sort(functions.begin(), functions.end());
+    return functions;
+  }
+  // The function numbers registered more than once (each repeat), in registration order.
+  const std::vector<uint16_t>& Conflicts() const { return conflicts_; }
 
  private:
   std::unordered_map<uint16_t, RecordHandler> handlers_;
+  std::vector<uint16_t> conflicts_;
 };
 
 // The table with every family that is built in, made once.

@@ -2,6 +2,7 @@
 // Every record that creates an object takes a table slot, even one whose object is not
 // drawn yet, so that later slot numbers stay right.
 #include "metafile/record_table.h"
+#include "metafile/work_budget.h"
 
 #include <algorithm>
 
@@ -12,8 +13,7 @@ namespace {
 enum : uint16_t {
   kRealizePalette = 0x0035, kSelectObject = 0x012D, kDeleteObject = 0x01F0, kSelectPalette = 0x0234,
   kCreatePalette = 0x00F7, kCreatePenIndirect = 0x02FA, kCreateFontIndirect = 0x02FB,
-  kCreateBrushIndirect = 0x02FC, kCreatePatternBrush = 0x01F9, kDibCreatePatternBrush = 0x0142,
-  kCreateBitmapIndirect = 0x02FD, kCreateBitmap = 0x06FE, kCreateRegion = 0x06FF,
+  kCreateBrushIndirect = 0x02FC, kCreateBitmapIndirect = 0x02FD, kCreateBitmap = 0x06FE,
 };
 
 void CreatePenIndirect(Player& p, const Record& r) {
@@ -84,13 +84,8 @@ void CreatePalette(Player& p, const Record& r) {
   p.objects.Add(palette);
 }
 
-// Placeholder for objects whose contents are not read here: a pattern brush paints as a
-// mid grey until the bitmap records decode it; bitmaps are kept as empty slots.
-void CreatePatternBrushPlaceholder(Player& p, const Record&) {
-  p.objects.Add(Brush{kBrushSolid, 0x808080, 0, nullptr});
-}
-
-void CreateBitmapPlaceholder(Player& p, const Record&) { p.objects.Add(SlotHolder{}); }
+// Bitmaps are not drawn by selecting them; they are kept as slots that change nothing.
+void CreateBitmapSlot(Player& p, const Record&) { p.objects.Add(SlotHolder{}); }
 
 void SelectObject(Player& p, const Record& r) {
   if (!r.Has(1)) return;
@@ -106,7 +101,10 @@ void SelectObject(Player& p, const Record& r) {
   } else if (const Font* font = std::get_if<Font>(object)) {
     p.dc.font = *font;
   } else if (const LogicalRegion* region = std::get_if<LogicalRegion>(object)) {
-    p.SetClip(p.MapRegion(region->rects));
+    // Mapping the region and clipping it to the canvas visit each rectangle.
+    if (p.backend.Charge(2 * int64_t(region->rects.Rects().size()) * cost::kRegionRect)) {
+      p.SetClip(p.MapRegion(region->rects));
+    }
   }
 }
 
@@ -129,10 +127,8 @@ void RegisterObjectRecords(RecordTable& table) {
   table.Add(kCreateBrushIndirect, CreateBrushIndirect);
   table.Add(kCreateFontIndirect, CreateFontIndirect);
   table.Add(kCreatePalette, CreatePalette);
-  table.Add(kCreatePatternBrush, CreatePatternBrushPlaceholder);
-  table.Add(kDibCreatePatternBrush, CreatePatternBrushPlaceholder);
-  table.Add(kCreateBitmapIndirect, CreateBitmapPlaceholder);
-  table.Add(kCreateBitmap, CreateBitmapPlaceholder);
+  table.Add(kCreateBitmapIndirect, CreateBitmapSlot);
+  table.Add(kCreateBitmap, CreateBitmapSlot);
   table.Add(kSelectObject, SelectObject);
   table.Add(kDeleteObject, DeleteObject);
   table.Add(kSelectPalette, SelectPalette);

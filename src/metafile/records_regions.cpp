@@ -1,7 +1,10 @@
 // Clipping and region records.
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "metafile/record_table.h"
+#include "metafile/work_budget.h"
 
 namespace metafile {
 
@@ -20,25 +23,42 @@ constexpr size_t kRegionScanCount = 5;
 constexpr size_t kRegionBounds = 7;
 constexpr size_t kRegionScans = 11;
 
+// The work of a region operation that visits `rects` rectangles, in budget units.
+int64_t RegionWork(size_t rects) { return int64_t(rects) * cost::kRegionRect; }
+
+size_t ClipRects(const Player& p) { return p.dc.clip ? p.dc.clip->Rects().size() : 1; }
+
+// The rectangles of a region record's scans (or its bounds when it has none).
+std::vector<IntRect> RegionRects(const Record& r) {
+  std::vector<IntRect> rects;
+  const size_t scans = r.U16(kRegionScanCount);
+  size_t at = kRegionScans;
+  for (size_t s = 0; s < scans && r.Has(at + 3); ++s) {
+    const size_t xCount = r.U16(at);
+    if (!r.Has(at + 4 + xCount)) break;
+    const int top = r.S16(at + 1);
+    const int bottom = r.S16(at + 2);
+    for (size_t i = 0; i + 1 < xCount; i += 2) rects.push_back({r.S16(at + 3 + i), top, r.S16(at + 4 + i), bottom});
+    at += 4 + xCount;
+  }
+  if (scans == 0) {
+    rects.push_back({r.S16(kRegionBounds), r.S16(kRegionBounds + 1), r.S16(kRegionBounds + 2), r.S16(kRegionBounds + 3)});
+  }
+  return rects;
+}
+
 void CreateRegion(Player& p, const Record& r) {
   LogicalRegion region;
-  if (r.Has(kRegionScans)) {
-    const size_t scans = r.U16(kRegionScanCount);
-    size_t at = kRegionScans;
-    for (size_t s = 0; s < scans && r.Has(at + 3); ++s) {
-      const size_t xCount = r.U16(at);
-      if (!r.Has(at + 4 + xCount)) break;
-      const int top = r.S16(at + 1);
-      const int bottom = r.S16(at + 2);
-      for (size_t i = 0; i + 1 < xCount; i += 2) region.rects.Add({r.S16(at + 3 + i), top, r.S16(at + 4 + i), bottom});
-      at += 4 + xCount;
-    }
-    if (scans == 0) {
-      region.rects.Add({r.S16(kRegionBounds), r.S16(kRegionBounds + 1), r.S16(kRegionBounds + 2),
-                        r.S16(kRegionBounds + 3)});
-    }
-  } else {
+  if (!r.Has(kRegionScans)) {
     p.NoteBadRecord();
+    p.objects.Add(std::move(region));
+    return;
+  }
+  const std::vector<IntRect> rects = RegionRects(r);
+  // Each added rectangle may be compared with every one kept before it.
+  const int64_t kept = int64_t(std::min(rects.size(), Region::kMaxRects));
+  if (p.backend.Charge(RegionWork(rects.size()) + kept * (kept + 1) / 2 * cost::kRegionCompare)) {
+    for (const IntRect& rect : rects) region.rects.Add(rect);
   }
   p.objects.Add(std::move(region));
 }
@@ -61,6 +81,7 @@ void SelectClipRegion(Player& p, const Record& r) {
     p.dc.clip.reset();
     return;
   }
+  if (!p.backend.Charge(RegionWork(2 * region->rects.Rects().size()))) return;
   p.SetClip(p.MapRegion(region->rects));
 }
 
@@ -71,6 +92,7 @@ IntRect ReadClipRect(const Player& p, const Record& r) {
 
 void IntersectClipRect(Player& p, const Record& r) {
   if (!r.Has(4)) return p.NoteBadRecord();
+  if (!p.backend.Charge(RegionWork(3 * ClipRects(p)))) return;
   Region clip = p.CurrentClip();
   clip.IntersectWith(ReadClipRect(p, r));
   p.SetClip(std::move(clip));
@@ -78,6 +100,7 @@ void IntersectClipRect(Player& p, const Record& r) {
 
 void ExcludeClipRect(Player& p, const Record& r) {
   if (!r.Has(4)) return p.NoteBadRecord();
+  if (!p.backend.Charge(RegionWork(3 * ClipRects(p)))) return;
   Region clip = p.CurrentClip();
   clip.Exclude(ReadClipRect(p, r));
   p.SetClip(std::move(clip));
@@ -86,6 +109,7 @@ void ExcludeClipRect(Player& p, const Record& r) {
 // y, x offsets in logical units.
 void OffsetClipRgn(Player& p, const Record& r) {
   if (!r.Has(2) || !p.dc.clip) return;
+  if (!p.backend.Charge(RegionWork(3 * ClipRects(p)))) return;
   const Transform t = p.ToCanvas();
   Region clip = *p.dc.clip;
   clip.Offset(RoundToPixel(r.S16(1) * t.scaleX), RoundToPixel(r.S16(0) * t.scaleY));
@@ -97,7 +121,7 @@ void FillRegion(Player& p, const Record& r) {
   if (!r.Has(2)) return p.NoteBadRecord();
   const LogicalRegion* region = RegionAt(p, r.U16(0));
   const Brush* brush = BrushAt(p, r.U16(1));
-  if (!region || !brush) return;
+  if (!region || !brush || !p.backend.Charge(RegionWork(region->rects.Rects().size()))) return;
   Brush resolved = *brush;
   resolved.color = p.ResolveColor(brush->color);
   p.backend.FillRegion(p.MapRegion(region->rects), resolved, p.Style());
@@ -106,7 +130,7 @@ void FillRegion(Player& p, const Record& r) {
 void PaintRegion(Player& p, const Record& r) {
   if (!r.Has(1)) return p.NoteBadRecord();
   const LogicalRegion* region = RegionAt(p, r.U16(0));
-  if (!region) return;
+  if (!region || !p.backend.Charge(RegionWork(region->rects.Rects().size()))) return;
   const DrawStyle style = p.Style();
   p.backend.FillRegion(p.MapRegion(region->rects), style.brush, style);
 }
@@ -114,7 +138,7 @@ void PaintRegion(Player& p, const Record& r) {
 void InvertRegion(Player& p, const Record& r) {
   if (!r.Has(1)) return p.NoteBadRecord();
   const LogicalRegion* region = RegionAt(p, r.U16(0));
-  if (!region) return;
+  if (!region || !p.backend.Charge(RegionWork(region->rects.Rects().size()))) return;
   p.backend.InvertRegion(p.MapRegion(region->rects), p.Style());
 }
 
@@ -154,6 +178,9 @@ void FrameRegion(Player& p, const Record& r) {
   const LogicalRegion* region = RegionAt(p, r.U16(0));
   const Brush* brush = BrushAt(p, r.U16(1));
   if (!region || !brush) return;
+  // Framing compares the region's rectangles with each other, four ways, then cuts.
+  const int64_t rects = int64_t(region->rects.Rects().size());
+  if (!p.backend.Charge(RegionWork(size_t(8 * rects * rects + rects)))) return;
   const Transform t = p.ToCanvas();
   const int w = std::max(1, RoundToPixel(std::fabs(r.S16(3) * t.scaleX)));
   const int h = std::max(1, RoundToPixel(std::fabs(r.S16(2) * t.scaleY)));

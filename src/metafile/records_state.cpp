@@ -1,6 +1,7 @@
 // Device-context records: mapping mode, window and viewport, drawing modes and colours,
 // SaveDC and RestoreDC.
 #include "metafile/record_table.h"
+#include "metafile/saturate.h"
 
 namespace metafile {
 
@@ -94,11 +95,12 @@ void SetExtent(Player& p, const Record& r, LogicalPoint& extent) {
 void SetWindowExt(Player& p, const Record& r) { SetExtent(p, r, p.dc.windowExt); }
 void SetViewportExt(Player& p, const Record& r) { SetExtent(p, r, p.dc.viewportExt); }
 
+// Origins accumulate record after record; they saturate rather than overflow.
 void Offset(const Record& r, LogicalPoint& origin) {
   LogicalPoint d;
   if (!ReadPoint(r, d)) return;
-  origin.x += d.x;
-  origin.y += d.y;
+  origin.x = SaturatingAdd(origin.x, d.x);
+  origin.y = SaturatingAdd(origin.y, d.y);
 }
 void OffsetWindowOrg(Player& p, const Record& r) { Offset(r, p.dc.windowOrg); }
 void OffsetViewportOrg(Player& p, const Record& r) { Offset(r, p.dc.viewportOrg); }
@@ -108,9 +110,10 @@ void Scale(Player& p, const Record& r, LogicalPoint& extent) {
   if (!r.Has(4) || !Scalable(p.dc)) return;
   const int yDen = r.S16(0), yNum = r.S16(1), xDen = r.S16(2), xNum = r.S16(3);
   if (xDen == 0 || yDen == 0) return;
-  const long x = long(extent.x) * xNum / xDen;
-  const long y = long(extent.y) * yNum / yDen;
-  if (x == 0 || y == 0 || x > 0x7FFFFFFF || x < -0x7FFFFFFF || y > 0x7FFFFFFF || y < -0x7FFFFFFF) return;
+  // Extents accumulate too; a scaling that would take one to 0 or past 32 bits is refused.
+  const int64_t x = int64_t(extent.x) * xNum / xDen;
+  const int64_t y = int64_t(extent.y) * yNum / yDen;
+  if (x == 0 || y == 0 || x != SaturateToInt(x) || y != SaturateToInt(y)) return;
   extent = {int(x), int(y)};
 }
 void ScaleWindowExt(Player& p, const Record& r) { Scale(p, r, p.dc.windowExt); }
@@ -139,8 +142,7 @@ void RegisterStateRecords(RecordTable& table) {
   table.Add(kOffsetViewportOrg, OffsetViewportOrg);
   table.Add(kScaleWindowExt, ScaleWindowExt);
   table.Add(kScaleViewportExt, ScaleViewportExt);
-  // Text state lives in the DC for everyone (mono pattern brushes use the text colour);
-  // the text family may register richer handlers over these.
+  // Text state lives in the DC for everyone (mono pattern brushes use the text colour).
   table.Add(kSetTextColor, SetTextColor);
   table.Add(kSetTextAlign, SetTextAlign);
   table.Add(kSetTextCharExtra, SetTextCharExtra);

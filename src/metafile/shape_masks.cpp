@@ -6,10 +6,12 @@
 #include <cmath>
 #include <cstring>
 
+#include "metafile/allocation.h"
 #include "metafile/cosmetic_line.h"
 #include "metafile/mapping.h"
 #include "metafile/polygon_fill.h"
 #include "metafile/wide_pen.h"
+#include "metafile/work_budget.h"
 
 namespace metafile {
 
@@ -17,11 +19,20 @@ namespace {
 
 constexpr double kCosmeticWidth = 1.0;
 
-CoverageMask EmptyMask(const IntRect& bounds) {
-  CoverageMask m;
-  m.bounds = bounds;
-  m.alpha.assign(size_t(bounds.right - bounds.left) * size_t(bounds.bottom - bounds.top), 0);
-  return m;
+int64_t Area(const IntRect& r) { return r.Empty() ? 0 : int64_t(r.right - r.left) * (r.bottom - r.top); }
+
+// A clear mask over `bounds`; false when memory for it runs out.
+bool ClearMask(const IntRect& bounds, CoverageMask& mask) {
+  mask.bounds = bounds;
+  return TryAssign(mask.alpha, size_t(Area(bounds)), uint8_t(0));
+}
+
+bool PenVisible(const Shape& shape, const DrawStyle& style) {
+  return (style.pen.style & kPenStyleMask) != kPenNull && !shape.outline.empty();
+}
+
+bool BrushVisible(const Shape& shape, const DrawStyle& style) {
+  return shape.fillWithBrush && style.brush.style != kBrushNull && !shape.fill.empty();
 }
 
 double Clamp(double v) {
@@ -159,23 +170,27 @@ IntRect ShapeBounds(const Shape& shape, double penWidth, const IntRect& limit) {
 }
 
 bool RasteriseShape(const Shape& shape, const DrawStyle& style, const IntRect& bounds, ShapeMasks& masks) {
+  masks.Reset();
   if (bounds.Empty()) return false;
-  const bool penVisible = (style.pen.style & kPenStyleMask) != kPenNull && !shape.outline.empty();
-  const bool brushVisible = shape.fillWithBrush && style.brush.style != kBrushNull && !shape.fill.empty();
+  const bool penVisible = PenVisible(shape, style);
+  const bool brushVisible = BrushVisible(shape, style);
   if (!penVisible && !brushVisible) return false;
+  const bool cosmetic = style.penWidth <= kCosmeticWidth;
+  if ((brushVisible && !ClearMask(bounds, masks.fill)) || (penVisible && !ClearMask(bounds, masks.pen)) ||
+      (penVisible && cosmetic && !ClearMask(bounds, masks.gap))) {
+    masks.outOfMemory = true;
+    return false;
+  }
   if (brushVisible) {
-    masks.fill = EmptyMask(bounds);
     RasteriseFill(shape, style, masks.fill);
     masks.hasFill = true;
   }
   if (penVisible) {
-    masks.pen = EmptyMask(bounds);
     masks.hasPen = true;
-    if (style.penWidth > kCosmeticWidth) {
-      RasteriseWidePen(shape, style, bounds, masks.pen);
-    } else {
-      masks.gap = EmptyMask(bounds);
+    if (cosmetic) {
       RasteriseCosmeticPen(shape, style, masks);
+    } else {
+      RasteriseWidePen(shape, style, bounds, masks.pen);
     }
   }
   // Each pixel is painted once: the pen's pixels (and its gaps) are taken out of the fill,
@@ -186,6 +201,33 @@ bool RasteriseShape(const Shape& shape, const DrawStyle& style, const IntRect& b
     }
   }
   return true;
+}
+
+int64_t RasterisingCost(const Shape& shape, const DrawStyle& style, const IntRect& bounds, const ShapeMasks& masks) {
+  if (bounds.Empty()) return 0;
+  const bool penVisible = PenVisible(shape, style);
+  const bool brushVisible = BrushVisible(shape, style);
+  const bool cosmetic = style.penWidth <= kCosmeticWidth;
+  auto maskCost = [&](const CoverageMask& mask) {
+    const int64_t growth = std::max<int64_t>(0, Area(bounds) - int64_t(mask.alpha.capacity()));
+    return Area(bounds) * cost::kMaskPixel + growth * cost::kFreshMaskByte;
+  };
+  int64_t work = (brushVisible ? maskCost(masks.fill) : 0) + (penVisible ? maskCost(masks.pen) : 0) +
+                 (penVisible && cosmetic ? maskCost(masks.gap) : 0);
+  if (brushVisible) {
+    work += shape.pixels.Empty() ? ScanConversionCost(shape.fill, bounds)
+                                 : int64_t(shape.pixels.rows.size()) * cost::kPolygonRow;
+  }
+  if (penVisible && cosmetic) {
+    int64_t pixels = int64_t(shape.pixels.outline.size());
+    if (shape.pixels.Empty()) {
+      for (const Polyline& line : shape.outline) pixels += LinePixels(line.points, line.closed, bounds);
+    }
+    work += pixels * cost::kLinePixel;
+  } else if (penVisible) {
+    work += WidePenCost(shape, style.penWidth, bounds);
+  }
+  return work;
 }
 
 }  // namespace metafile

@@ -1,6 +1,9 @@
 #include "metafile/text_layout.h"
 
 #include <cmath>
+#include <cstdint>
+
+#include "metafile/saturate.h"
 
 namespace metafile {
 
@@ -13,13 +16,13 @@ TextLayout LayOutText(const std::vector<int>& advances, const std::vector<bool>&
   if (!spacing.dx.empty()) {
     double pen = 0, rise = 0;
     for (size_t i = 0; i < n; ++i) {
-      layout.offsets[i] = int(std::lround(pen));
-      layout.rise[i] = int(std::lround(rise));
+      layout.offsets[i] = TextPixels(pen);
+      layout.rise[i] = TextPixels(rise);
       pen += i < spacing.dx.size() ? spacing.dx[i] : advances[i];
       if (i < spacing.dy.size()) rise += spacing.dy[i];
     }
-    layout.width = int(std::lround(pen));
-    layout.endRise = int(std::lround(rise));
+    layout.width = TextPixels(pen);
+    layout.endRise = TextPixels(rise);
     return layout;
   }
   // Justification: the extra space goes to the first break characters, the remainder one
@@ -28,9 +31,9 @@ TextLayout LayOutText(const std::vector<int>& advances, const std::vector<bool>&
   const int share = breaks ? spacing.breakExtra / breaks : 0;
   int remainder = breaks ? spacing.breakExtra % breaks : 0;
   int breaksSeen = 0;
-  long pen = 0;
+  int64_t pen = 0;
   for (size_t i = 0; i < n; ++i) {
-    layout.offsets[i] = int(pen);
+    layout.offsets[i] = TextPixels(double(pen));
     pen += advances[i] + spacing.charExtra;
     if (breaks && i < isBreak.size() && isBreak[i] && breaksSeen < breaks) {
       ++breaksSeen;
@@ -44,7 +47,7 @@ TextLayout LayOutText(const std::vector<int>& advances, const std::vector<bool>&
       }
     }
   }
-  layout.width = int(pen);
+  layout.width = TextPixels(double(pen));
   return layout;
 }
 

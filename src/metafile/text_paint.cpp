@@ -4,6 +4,7 @@
 
 #include "metafile/canvas.h"
 #include "metafile/dc_state.h"
+#include "metafile/work_budget.h"
 
 namespace metafile {
 
@@ -59,6 +60,9 @@ void PaintGlyph(Backend& backend, const GlyphImage& glyph, int x, int y, ColorRe
   if (Canvas* canvas = backend.RasterCanvas()) {
     const IntRect area = Intersect(bounds, canvas->Bounds());
     if (area.Empty()) return;
+    const int64_t pixels = int64_t(area.right - area.left) * (area.bottom - area.top);
+    const int64_t clipRects = clip ? int64_t(clip->Rects().size()) : 0;
+    if (!backend.Charge(pixels * cost::kGlyphPaintPixel + clipRects * cost::kClipRect)) return;
     const uint32_t text = ColorRefToRgb(color);
     if (!clip) {
       PaintGlyphPart(*canvas, glyph, left, top, text, area);

@@ -4,14 +4,17 @@
 #include "metafile/text_records.h"
 
 #include <cmath>
-#include <numbers>
 #include <mutex>
+#include <numbers>
+#include <unordered_set>
 #include <vector>
 
 #include "metafile/charset_decode.h"
 #include "metafile/font_cache.h"
+#include "metafile/saturate.h"
 #include "metafile/text_layout.h"
 #include "metafile/text_paint.h"
+#include "metafile/work_budget.h"
 
 namespace metafile {
 
@@ -29,9 +32,6 @@ constexpr int kDefaultFontHeight = 16;
 constexpr double kHeightRoundUp = 0.01;
 // Characters drawn of one string; the rest of a longer one is left out.
 constexpr size_t kMaxTextChars = 8192;
-// Glyph pixels one string may paint: this many times the visible area, plus a base.
-constexpr double kPaintBudgetFactor = 8;
-constexpr double kPaintBudgetBase = 1 << 20;
 
 struct TextCall {
   int x = 0;
@@ -137,9 +137,10 @@ void MapSpacing(const TextCall& call, const std::vector<DecodedChar>& chars, con
   }
 }
 
-// Paints the glyphs that can reach the visible area, within a budget of painted pixels
-// proportional to that area, so that no string (glyphs stacked by zero dx, say) can make
-// playback take unbounded time.
+// Paints the glyphs that can reach the visible area. Each distinct glyph of the string pays
+// once for being rendered (its em square: the font may not have kept it from an earlier
+// string), and every glyph pays for the pixels it paints, so that no string (glyphs
+// stacked by zero dx, say) can make playback take long.
 void PaintGlyphs(Player& p, SizedFont& font, const std::vector<DecodedChar>& chars, const TextLayout& layout,
                  const TextFrame& frame, const BaselineShift& shift, const Region* clip) {
   const IntRect visible = clip ? Intersect(clip->Bounds(), p.CanvasBounds()) : p.CanvasBounds();
@@ -147,15 +148,18 @@ void PaintGlyphs(Player& p, SizedFont& font, const std::vector<DecodedChar>& cha
   const FontMetrics& metrics = MetricsOf(font);
   // Every glyph lies within this distance of its pen position (italics and rotation included).
   const double reach = 2.0 * std::max(metrics.pixelsPerEm, metrics.pixelsPerEmX) + 2;
-  const double area = double(visible.right - visible.left) * double(visible.bottom - visible.top);
-  double budget = kPaintBudgetFactor * area + kPaintBudgetBase;
-  for (size_t i = 0; i < chars.size() && budget > 0; ++i) {
+  const int64_t renderCost = int64_t(std::max(1, metrics.pixelsPerEm)) * std::max(1, metrics.pixelsPerEmX) *
+                             cost::kGlyphRenderPixel;
+  std::unordered_set<uint64_t> rendered;
+  for (size_t i = 0; i < chars.size(); ++i) {
     double along = shift.along + layout.offsets[i];
     DevicePoint pen = frame.At(along, shift.down + layout.rise[i]);
     if (pen.x + reach < visible.left || pen.x - reach > visible.right || pen.y + reach < visible.top ||
         pen.y - reach > visible.bottom) {
       continue;
     }
+    const uint64_t key = uint64_t(chars[i].code) << 1 | (chars[i].glyphIndex ? 1 : 0);
+    if (rendered.insert(key).second && !p.backend.Charge(renderCost)) return;
     const GlyphImage* glyph = GlyphFor(font, chars[i]);
     if (!glyph) continue;
     if (glyph->missing) p.NoteMissingGlyph();
@@ -164,12 +168,13 @@ void PaintGlyphs(Player& p, SizedFont& font, const std::vector<DecodedChar>& cha
       along += std::floor((cell - glyph->width) / 2.0) - glyph->left;
       pen = frame.At(along, shift.down + layout.rise[i]);
     }
-    budget -= double(glyph->width) * double(glyph->rows) + 1;
     PaintGlyph(p.backend, *glyph, RoundToPixel(pen.x), RoundToPixel(pen.y), p.dc.textColor, clip);
   }
 }
 
 void DrawText(Player& p, const TextCall& call) {
+  // Every byte of the string is decoded; at most kMaxTextChars characters are laid out.
+  if (!p.backend.Charge(cost::kTextRecord + int64_t(call.count) * cost::kCharacter)) return;
   const Transform t = p.ToCanvas();
   Region textClip;
   const Region* clip = p.dc.clip.get();
@@ -181,6 +186,8 @@ void DrawText(Player& p, const TextCall& call) {
       p.backend.FillRegion(Region(r), Brush{kBrushSolid, p.dc.bkColor, 0, nullptr}, style);
     }
     if (call.options & kEtoClipped) {
+      const int64_t clipRects = p.dc.clip ? int64_t(p.dc.clip->Rects().size()) : 1;
+      if (!p.backend.Charge(2 * clipRects * cost::kRegionRect)) return;
       textClip = p.CurrentClip();
       textClip.IntersectWith(r);
       clip = &textClip;
@@ -208,8 +215,8 @@ void DrawText(Player& p, const TextCall& call) {
   }
   TextSpacing spacing;
   MapSpacing(call, chars, t, spacing);
-  spacing.charExtra = int(std::lround(std::fabs(p.dc.textCharExtra * t.scaleX)));
-  spacing.breakExtra = int(std::lround(p.dc.breakExtra * std::fabs(t.scaleX)));
+  spacing.charExtra = TextPixels(std::fabs(p.dc.textCharExtra * t.scaleX));
+  spacing.breakExtra = TextPixels(p.dc.breakExtra * std::fabs(t.scaleX));
   spacing.breakCount = p.dc.breakCount;
   const TextLayout layout = LayOutText(advances, isBreak, spacing);
 
@@ -248,8 +255,9 @@ void DrawText(Player& p, const TextCall& call) {
                      : (p.dc.textAlign & kTaHorizontalMask) == kTaCenter ? 0 : 1;
     const double along = sign * layout.width;
     const double down = layout.endRise;
-    p.dc.position.x += int(std::lround((along * frame.cs + down * frame.sn) / t.scaleX));
-    p.dc.position.y += int(std::lround((-along * frame.sn + down * frame.cs) / t.scaleY));
+    // The position accumulates string after string; it saturates rather than overflows.
+    p.dc.position.x = SaturateToInt(p.dc.position.x + std::round((along * frame.cs + down * frame.sn) / t.scaleX));
+    p.dc.position.y = SaturateToInt(p.dc.position.y + std::round((-along * frame.sn + down * frame.cs) / t.scaleY));
   }
 }
 

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "metafile/ellipse_pixels.h"
 #include "metafile/gdi_objects.h"
 #include "metafile/polygon_fill.h"
+#include "metafile/work_budget.h"
 
 namespace metafile {
 
@@ -134,6 +136,22 @@ void StrokeLine(OutlineBuilder& out, const std::vector<DevicePoint>& pts, bool c
 }
 
 }  // namespace
+
+int64_t WidePenCost(const Shape& shape, double width, const IntRect& bounds) {
+  const int64_t rowsHigh = std::max(0, bounds.bottom - bounds.top);
+  const int64_t penRows = int64_t(std::min(std::max(width, 1.0), double(rowsHigh))) + 2;
+  int64_t rows = 0;
+  for (const Polyline& line : shape.outline) {
+    for (size_t i = 0; i < line.points.size(); ++i) {
+      const DevicePoint& a = line.points[i];
+      const DevicePoint& b = line.points[(i + 1) % line.points.size()];
+      const int64_t dy = std::llabs(int64_t(RoundToPixel(b.y)) - RoundToPixel(a.y));
+      // The rows of a segment's rectangle, and of the join or cap at its point.
+      rows += std::min(dy, rowsHigh) + 2 * penRows;
+    }
+  }
+  return rows * (cost::kPolygonRow + 8 * cost::kEdgeRow);
+}
 
 bool FillWidePenOutline(const Shape& shape, double width, uint16_t penStyle, CoverageMask& mask) {
   if (!(width > 1) || width > kMaxPixelEllipse) return false;

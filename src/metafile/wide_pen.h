@@ -14,4 +14,8 @@ namespace metafile {
 // build this way, or is an inside-frame outline, and the caller should stroke it otherwise.
 bool FillWidePenOutline(const Shape& shape, double width, uint16_t penStyle, CoverageMask& mask);
 
+// The work of a wide pen's outline within `bounds`, in work-budget units: the rows of each
+// segment's rectangle and of each cap and join.
+int64_t WidePenCost(const Shape& shape, double width, const IntRect& bounds);
+
 }  // namespace metafile

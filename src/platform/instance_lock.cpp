@@ -162,6 +162,10 @@ LockResult InstanceLock::Acquire(const std::string& name, LockMode mode, std::st
   return result;
 }
 
+void InstanceLock::Record(LockMode mode) {
+  if (fd_ >= 0) RecordMode(fd_, mode);
+}
+
 void InstanceLock::Release() {
   if (fd_ < 0) return;
   // An empty record tells a waiter that nobody holds the lock any longer.

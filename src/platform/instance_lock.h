@@ -33,6 +33,10 @@ class InstanceLock {
   // the windowed program holds it. A windowed start returns kHeld when anyone holds it. On
   // kFailed, `reason` says what failed and names the path.
   LockResult Acquire(const std::string& name, LockMode mode, std::string& reason);
+  // Records another mode for the held lock: a run that came in as a command-line action but
+  // waits for a person (a side mode of the window) holds it as the window does, so that
+  // command-line runs fail at once instead of waiting behind it.
+  void Record(LockMode mode);
   // Releases the lock if held.
   void Release();
   bool Held() const { return fd_ >= 0; }

@@ -15,6 +15,7 @@
 #include "app/product.h"
 #include "settings/settings.h"
 #include "texts/texts.h"
+#include "ui/compact_toolbar.h"
 #include "ui/dropped_files.h"
 #include "ui/ids.h"
 #include "ui/image_list_box.h"
@@ -203,6 +204,7 @@ void ConverterWindow::BuildFieldButtons() {
     const wxString tip = ToWx(GetText("Menu", entry.tooltipKey));
     toolbar->AddTool(entry.command, tip, ImageOrBlank(MenuIcons, entry.icon), tip);
     toolbar->Realize();
+    MakeCompactToolbar(*toolbar);
     fieldButtons_[i] = toolbar;
   }
 }

@@ -45,6 +45,8 @@ class ConverterWindow : public wxFrame {
   wxBitmapComboBox* OutputFolderList() const { return outputFolderList_; }
   wxBitmapComboBox* OutputFormatList() const { return outputFormatList_; }
   wxBitmapButton* ConvertButton() const { return convertButton_; }
+  // The small button beside the input field (0), the folder list (1) and the format list (2).
+  wxToolBar* FieldButton(int row) const { return fieldButtons_[row]; }
   const MainFormLayout& CurrentLayout() const { return layout_; }
 
  private:

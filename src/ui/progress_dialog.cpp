@@ -4,6 +4,8 @@
 #include <wx/gauge.h>
 #include <wx/stattext.h>
 
+#include <new>
+
 #include "app/fill_placeholders.h"
 #include "engine/conversion_worker.h"
 #include "engine/input_file_map.h"
@@ -70,7 +72,11 @@ std::string ProgressDialog::CurrentText() const { return FromWx(fileText_->GetLa
 void ProgressDialog::StartWorker() {
   ResetProgressState();
   worker_ = std::thread([this] {
-    runner_();
+    // Running out of memory outside a file's conversion ends the run with what it converted.
+    try {
+      runner_();
+    } catch (const std::bad_alloc&) {
+    }
     workerDone_ = true;
   });
   poll_.Start(kPollMilliseconds);

@@ -40,7 +40,7 @@ int RunScreenshotMode(const std::string& folderArgument) {
   ConversionJob.runModeTag = "T";
   const std::string folder = ScreenshotFolder(folderArgument);
   if (!IsExistingFolder(folder)) {
-    PrintErrorLine("Error: the screenshot folder " + folder + " does not exist");
+    PrintErrorLine(NamingValue("Error: Invalid screenshot folder", folder, "it does not exist"));
     return 1;
   }
   wxImage picture = PhotographMainWindow();
@@ -51,7 +51,7 @@ int RunScreenshotMode(const std::string& folderArgument) {
   DrawWebAddress(picture, MakerSite());
   std::string reason;
   if (!SaveScreenshotPictures(picture, folder, reason)) {
-    PrintErrorLine("Error: the screenshot cannot be saved in " + folder + ": " + reason);
+    PrintErrorLine(NamingValue("Error: the screenshot cannot be saved", folder, reason));
     return 1;
   }
   return 0;

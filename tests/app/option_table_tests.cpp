@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 #include <string>
 
 #include "app/option_table.h"
+#include "engine/keywords.h"
+#include "settings/settings_table.h"
 
 namespace vecrast {
 namespace {
@@ -24,17 +27,59 @@ TEST(OptionTable, NamesAreUniqueUpperCaseAndWellFormed) {
   }
 }
 
-TEST(OptionTable, HasADepthOptionForEach23OutputExtensions) {
-  int depthOptions = 0;
+bool Holds(SettingType type, OptionValueKind kind) {
+  switch (kind) {
+    case OptionValueKind::Integer:
+    case OptionValueKind::Keyword:
+    case OptionValueKind::Flag:
+      return type == SettingType::Integer || type == SettingType::Small || type == SettingType::Flag ||
+             type == SettingType::Date;
+    case OptionValueKind::Real: return type == SettingType::Real;
+    case OptionValueKind::Text:
+      return type == SettingType::Text || type == SettingType::Colour || type == SettingType::List;
+    default: return false;
+  }
+}
+
+// Every row that writes a setting reaches one that exists and can hold its value; a row that
+// also turns a step on reaches that setting too; a keyword row has its keywords.
+TEST(OptionTable, EveryRowReachesASettingThatExists) {
+  for (const OptionRow& row : OptionTable()) {
+    if (row.target != OptionTarget::Setting) continue;
+    const SettingDescriptor* setting = FindSetting(row.group, row.key);
+    ASSERT_NE(setting, nullptr) << row.longName << ": " << row.group << "/" << row.key;
+    EXPECT_TRUE(Holds(setting->type, row.kind)) << row.longName;
+    if (!row.alsoKey.empty()) {
+      EXPECT_NE(FindSetting(row.group, row.alsoKey), nullptr) << row.longName;
+    }
+    if (row.kind == OptionValueKind::Keyword) {
+      EXPECT_FALSE(KeywordTable(row.keywordKind).empty()) << row.longName;
+    }
+  }
+}
+
+// Each output format's depth setting has its option, "--" and the format's name and "-BPP",
+// and each such option writes the depth setting of its format.
+TEST(OptionTable, EveryDepthSettingHasItsOption) {
+  size_t depthSettings = 0;
+  for (const SettingDescriptor& setting : SettingTable()) {
+    if (setting.group != "Output" || !setting.key.ends_with(" BPP")) continue;
+    ++depthSettings;
+    std::string name = "--" + std::string(setting.key.substr(0, setting.key.size() - 4)) + "-BPP";
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const OptionRow* row = FindOption(name);
+    ASSERT_NE(row, nullptr) << name;
+    EXPECT_EQ(row->key, setting.key);
+    EXPECT_EQ(row->kind, OptionValueKind::Integer);
+  }
+  EXPECT_GT(depthSettings, 0u);
   for (const OptionRow& row : OptionTable()) {
     if (!row.longName.ends_with("-BPP")) continue;
-    ++depthOptions;
-    std::string expectedKey(row.longName.substr(2, row.longName.size() - 6));
-    EXPECT_EQ(row.key, expectedKey + " BPP");
-    EXPECT_EQ(row.group, "Output");
-    EXPECT_EQ(row.kind, OptionValueKind::Integer);
+    const SettingDescriptor* setting = FindSetting(row.group, row.key);
+    ASSERT_NE(setting, nullptr) << row.longName;
+    EXPECT_EQ(setting->group, "Output");
+    EXPECT_TRUE(setting->key.ends_with(" BPP")) << row.longName;
   }
-  EXPECT_EQ(depthOptions, 23);
 }
 
 TEST(FindOption, MatchesShortAndLongNamesOnly) {

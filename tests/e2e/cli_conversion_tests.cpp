@@ -6,6 +6,8 @@
 
 #include "cli_fixture.h"
 #include "engine/keywords.h"
+#include "fidelity/process_limits.h"
+#include "wmf_writer.h"
 
 namespace clitest {
 namespace {
@@ -33,9 +35,6 @@ TEST_F(CliConversion, SuccessfulRunPrintsBannerAndStatusLinesAndWritesTheJpg) {
   EXPECT_EQ(jpg.width, kPictureWidth);
   EXPECT_EQ(jpg.height, kPictureHeight);
   EXPECT_TRUE(Near(jpg.At(170, 48), 0xFFFFFF, 8)) << std::hex << jpg.At(170, 48);
-  if (Near(jpg.At(40, 48), 0xFFFFFF, 8)) {
-    GTEST_SKIP() << "the metafile player does not draw rectangles yet: colour check skipped";
-  }
   EXPECT_TRUE(Near(jpg.At(40, 48), 0xFF0000, 24)) << std::hex << jpg.At(40, 48);
   EXPECT_TRUE(Near(jpg.At(95 - 4, 10), 0xFF0000, 24)) << std::hex << jpg.At(91, 10);
   EXPECT_TRUE(Near(jpg.At(96 + 4, 10), 0xFFFFFF, 24)) << std::hex << jpg.At(100, 10);
@@ -110,6 +109,40 @@ TEST_F(CliConversion, QuietDebugRunPrintsTheDumpAndTheWorkersLinesOnly) {
   expected.push_back("Saving As: " + box_.Out() + "pic.jpg");
   expected.push_back("OK");
   EXPECT_EQ(Lines(run.out), expected);
+}
+
+// A picture whose canvas does not fit in the memory the run may use fails as not
+// converted, saying why, instead of aborting (the 54-byte file asks for 2^28 pixels).
+TEST_F(CliConversion, APictureTooLargeForTheMemoryLimitFailsWithAReason) {
+  if (!vecrast::fidelity::MemoryLimitApplies()) GTEST_SKIP() << "no memory limit under the sanitizers";
+  wmfw::WmfWriter w;
+  w.SetBkMode(1);
+  const wmfw::Bytes bytes = w.Placeable(0, 0, 16384, 16384, 96);
+  const std::string input = box_.WriteFile("in/huge.wmf", std::string(bytes.begin(), bytes.end()));
+  RunOptions limited;
+  limited.addressSpaceMb = 900;
+  const RunResult run = box_.Run({"-q", "-d", "-i", input, "-o", box_.Out()}, limited);
+  EXPECT_EQ(run.status, 1) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_GE(lines.size(), 2u) << run.out;
+  EXPECT_EQ(lines[lines.size() - 2], "Not OK");
+  EXPECT_EQ(lines.back(),
+            "Reason: the metafile was not rendered: there is not enough memory for a picture of 16384 x 16384 pixels");
+  EXPECT_TRUE(FolderEntries(box_.Out()).empty());
+}
+
+// Records the player could not use are named under -d, and the file still converts.
+TEST_F(CliConversion, DebugRunNotesRecordsThePlayerCouldNotUse) {
+  wmfw::WmfWriter w;
+  w.SetWindowExt(2880, 1440).Record(wmfw::kPolygon, {50, 1, 1});
+  const wmfw::Bytes bytes = w.Placeable(0, 0, 2880, 1440, 1440);
+  const std::string input = box_.WriteFile("in/odd.wmf", std::string(bytes.begin(), bytes.end()));
+  const RunResult run = box_.Run({"-q", "-d", "-i", input, "-o", box_.Out()});
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_GE(lines.size(), 2u) << run.out;
+  EXPECT_EQ(lines[lines.size() - 2], "OK");
+  EXPECT_EQ(lines.back(), "Notes: a POLYGON record could not be used (byte 50)");
 }
 
 TEST_F(CliConversion, DebugRunInterleavesStatusAndDumpLines) {

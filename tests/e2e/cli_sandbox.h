@@ -30,6 +30,8 @@ struct RunOptions {
   bool stdoutClosed = false;
   // What standard input holds, through a pipe; without it standard input is /dev/null.
   std::optional<std::string> stdinText;
+  // The run's limit on its address space in MiB (as `ulimit -v` sets); 0: none.
+  size_t addressSpaceMb = 0;
 };
 
 // A run started and not yet waited for.

@@ -95,6 +95,11 @@ StartedRun CliSandbox::Start(const std::vector<std::string>& arguments, const Ru
     ConnectStreams(options, run.outFile, run.errFile, input[0]);
     const rlimit limit{options.fileSizeLimit, options.fileSizeLimit};
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(125);
+    if (options.addressSpaceMb > 0) {
+      const rlim_t bytes = static_cast<rlim_t>(options.addressSpaceMb) << 20;
+      const rlimit space{bytes, bytes};
+      if (setrlimit(RLIMIT_AS, &space) != 0) _exit(125);
+    }
     if (chdir(root_.c_str()) != 0) _exit(126);
     execve(cargv[0], cargv.data(), cenv.data());
     _exit(127);

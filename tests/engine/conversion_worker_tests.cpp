@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <new>
 #include <thread>
 #include <vector>
 
@@ -30,6 +31,7 @@ struct Script {
   size_t stopAtCall = 0;  // clears keepRunning during this call (1-based); 0 never
   std::vector<int32_t> sequenceSeen;
   std::vector<int32_t> randomSeen;
+  std::vector<std::string> notes;  // what every call reports the player could not do
 };
 Script script;
 
@@ -42,6 +44,7 @@ bool ScriptedConvert() {
   const bool ok = call < script.outcomes.size() && script.outcomes[call];
   if (ok) enginetest::WriteBytes(ConversionJob.outputPath, {'j', 'p', 'g'});
   lastFailureReason = ok ? "" : "scripted failure";
+  lastConversionNotes = script.notes;
   return ok;
 }
 
@@ -99,6 +102,23 @@ TEST_F(Worker, TokensAdvanceOnlyAfterASavedFile) {
   EXPECT_EQ(ConversionJob.randomToken, 1002);
   EXPECT_EQ(ProgressState.convertedCount, 2);
   EXPECT_EQ(ProgressState.index, 4);
+  EXPECT_EQ(out.Entries().size(), 2u);
+}
+
+bool ConvertOrRunOutOfMemory() {
+  if (script.calls == 1) {
+    ++script.calls;
+    throw std::bad_alloc();
+  }
+  return ScriptedConvert();
+}
+
+TEST_F(Worker, RunningOutOfMemoryFailsThatFileAndTheRunGoesOn) {
+  AddInputs(3);
+  script.outcomes = {true, true, true};
+  EXPECT_EQ(RunConversion(ConvertOrRunOutOfMemory), 0);
+  EXPECT_EQ(script.calls, 3u);
+  EXPECT_EQ(ProgressState.convertedCount, 2);
   EXPECT_EQ(out.Entries().size(), 2u);
 }
 
@@ -216,16 +236,29 @@ TEST_F(Worker, DebugLinesForASavedFile) {
                                                          out.path() + "f1_00001_00500.jpg\nOK\n");
 }
 
+TEST_F(Worker, DebugLinesNameWhatThePlayerCouldNotDo) {
+  AddInputs(1);
+  ConversionJob.consoleRun = 1;
+  ConversionJob.runModeTag = "DEBUG";
+  script.notes = {"a POLYGON record could not be used (byte 50)", "the work budget ran out"};
+  const std::string notes = "Notes: a POLYGON record could not be used (byte 50)\nNotes: the work budget ran out\n";
+  for (const bool saved : {true, false}) {
+    script.outcomes = {saved};
+    script.calls = 0;
+    testing::internal::CaptureStdout();
+    RunConversion(ScriptedConvert);
+    const std::string status = saved ? "OK\n" : "Not OK\nReason: scripted failure\n";
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Processing: " + in.path() + "f1.wmf\nSaving As: " + out.path() +
+                                                          (saved ? "f1_00001_00500.jpg\n" : "f1_00002_01001.jpg\n") +
+                                                          status + notes);
+  }
+}
+
 TEST_F(Worker, RealFilesEndToEnd) {
   wmfw::WmfWriter w;
   w.SetWindowOrg(0, 0).SetWindowExt(960, 480);
   w.Rectangle(100, 100, 400, 300);
   const wmfw::Bytes bytes = w.Placeable(0, 0, 960, 480, 960);
-  metafile::Picture picture;
-  std::string reason;
-  if (!metafile::RenderPlaceableMetafile(bytes.data(), bytes.size(), picture, reason)) {
-    GTEST_SKIP() << "the metafile player refuses the file: " << reason;
-  }
   for (const char* name : {"a.wmf", "b.wmf", "c.wmf"}) {
     ASSERT_TRUE(wmfw::WriteFile(in.path() + name, bytes));
     InputFileMap[in.path() + name] = InputFileEntry{};

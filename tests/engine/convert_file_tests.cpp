@@ -5,6 +5,7 @@
 #include "engine/convert_file.h"
 #include "engine/formats.h"
 #include "engine_test_helpers.h"
+#include "fidelity/process_limits.h"
 #include "metafile/metafile.h"
 #include "settings/settings.h"
 #include "wmf_writer.h"
@@ -33,18 +34,8 @@ class ConvertFileTest : public ::testing::Test {
     ConversionJob.inputPath = in.path() + "Plan.wmf";
   }
 
-  // Skips the test when the metafile player does not draw yet, saying why.
-  bool PlayerDraws(const wmfw::Bytes& bytes) {
-    metafile::Picture picture;
-    std::string reason;
-    if (metafile::RenderPlaceableMetafile(bytes.data(), bytes.size(), picture, reason)) return true;
-    playerRefusal = reason;
-    return false;
-  }
-
   TempFolder in;
   TempFolder out;
-  std::string playerRefusal;
 };
 
 RGBQUAD PixelTopDown(FIBITMAP* bitmap, unsigned x, unsigned yFromTop) {
@@ -58,7 +49,6 @@ RGBQUAD PixelTopDown(FIBITMAP* bitmap, unsigned x, unsigned yFromTop) {
 TEST_F(ConvertFileTest, WritesAJpgOfThePlaceableSizeOnWhite) {
   const wmfw::Bytes bytes = RedQuarterMetafile();
   ASSERT_TRUE(wmfw::WriteFile(ConversionJob.inputPath, bytes));
-  if (!PlayerDraws(bytes)) GTEST_SKIP() << "the metafile player refuses the file: " << playerRefusal;
 
   ASSERT_TRUE(ConvertFile()) << lastFailureReason;
   EXPECT_TRUE(lastFailureReason.empty());
@@ -87,7 +77,6 @@ TEST_F(ConvertFileTest, WritesAJpgOfThePlaceableSizeOnWhite) {
 TEST_F(ConvertFileTest, EightBitJpgIsGreyscale) {
   const wmfw::Bytes bytes = RedQuarterMetafile();
   ASSERT_TRUE(wmfw::WriteFile(ConversionJob.inputPath, bytes));
-  if (!PlayerDraws(bytes)) GTEST_SKIP() << "the metafile player refuses the file: " << playerRefusal;
   Settings.jpgBpp = 8;
   SetUpOutputFormat();
   ASSERT_TRUE(ConvertFile()) << lastFailureReason;
@@ -144,7 +133,6 @@ TEST_F(ConvertFileTest, FifoInputIsRefusedWithoutBlocking) {
 TEST_F(ConvertFileTest, MissingOutputFolderLeavesNothingBehind) {
   const wmfw::Bytes bytes = RedQuarterMetafile();
   ASSERT_TRUE(wmfw::WriteFile(ConversionJob.inputPath, bytes));
-  if (!PlayerDraws(bytes)) GTEST_SKIP() << "the metafile player refuses the file: " << playerRefusal;
   ConversionJob.outputFolder = out.path() + "missing/";
   EXPECT_FALSE(ConvertFile());
   EXPECT_FALSE(lastFailureReason.empty());
@@ -154,7 +142,6 @@ TEST_F(ConvertFileTest, MissingOutputFolderLeavesNothingBehind) {
 TEST_F(ConvertFileTest, UnsavableDepthFailsAndKeepsTheOldFile) {
   const wmfw::Bytes bytes = RedQuarterMetafile();
   ASSERT_TRUE(wmfw::WriteFile(ConversionJob.inputPath, bytes));
-  if (!PlayerDraws(bytes)) GTEST_SKIP() << "the metafile player refuses the file: " << playerRefusal;
   ASSERT_TRUE(enginetest::WriteBytes(out.path() + "Plan.jpg", {'o', 'l', 'd'}));
   ConversionJob.autoBpp = 0;
   ConversionJob.targetBpp = 32;  // JPEG takes 8 or 24 bits only
@@ -170,7 +157,6 @@ TEST_F(ConvertFileTest, UnsavableDepthFailsAndKeepsTheOldFile) {
 TEST_F(ConvertFileTest, TwentyFourBitOutputHoldsTheRenderedPixelsExactly) {
   const wmfw::Bytes bytes = RedQuarterMetafile();
   ASSERT_TRUE(wmfw::WriteFile(ConversionJob.inputPath, bytes));
-  if (!PlayerDraws(bytes)) GTEST_SKIP() << "the metafile player refuses the file: " << playerRefusal;
   metafile::Picture picture;
   std::string reason;
   ASSERT_TRUE(metafile::RenderPlaceableMetafile(bytes.data(), bytes.size(), picture, reason)) << reason;
@@ -202,4 +188,51 @@ TEST_F(ConvertFileTest, TwentyFourBitOutputHoldsTheRenderedPixelsExactly) {
     }
     EXPECT_EQ(mismatches, 0) << (flip ? "flipped" : "straight");
   }
+}
+
+// A picture the process has no memory for fails as not converted, with the reason, instead
+// of ending the process (the canvas of 2^28 pixels alone needs 1 GiB).
+TEST_F(ConvertFileTest, APictureThatDoesNotFitInMemoryFailsWithAReason) {
+  using vecrast::fidelity::JobOutcome;
+  if (!vecrast::fidelity::MemoryLimitApplies()) GTEST_SKIP() << "no memory limit under the sanitizers";
+  wmfw::WmfWriter w;
+  w.SetBkMode(1);
+  ASSERT_TRUE(wmfw::WriteFile(ConversionJob.inputPath, w.Placeable(0, 0, 16384, 16384, 96)));
+  const auto outcomes = vecrast::fidelity::RunInWorkers(1, 1, {60000, 900}, [](size_t) {
+    return std::string(ConvertFile() ? "converted" : "failed: ") + lastFailureReason;
+  });
+  ASSERT_EQ(outcomes[0].end, JobOutcome::End::Done) << vecrast::fidelity::DescribeEnd(outcomes[0]);
+  EXPECT_EQ(outcomes[0].text,
+            "failed: the metafile was not rendered: there is not enough memory for a picture of 16384 x 16384 pixels");
+  EXPECT_TRUE(out.Entries().empty());
+}
+
+// A pipeline step that makes no image says which step it was, from what, and why.
+TEST_F(ConvertFileTest, AStepThatMakesNoImageSaysWhy) {
+  ASSERT_TRUE(wmfw::WriteFile(ConversionJob.inputPath, RedQuarterMetafile()));
+  Settings.doImageResize = 1;
+  Settings.imageResizeType = 0;
+  Settings.keepAspectRatio = 0;
+  Settings.imageWidth = 40000;
+  Settings.imageWidthUnit = 0;
+  Settings.imageHeight = 40000;
+  Settings.imageHeightUnit = 0;
+  EXPECT_FALSE(ConvertFile());
+  EXPECT_EQ(lastFailureReason,
+            "the resize step made no image from the 192 x 96 image: a 40000 x 40000 image is over the size limits "
+            "(32767 pixels a side, 2^28 pixels in all)");
+  EXPECT_TRUE(out.Entries().empty());
+}
+
+// What the player could not draw reaches the conversion's notes; the file still converts.
+TEST_F(ConvertFileTest, RecordsThePlayerCouldNotUseAreNoted) {
+  wmfw::WmfWriter w;
+  w.SetWindowExt(2880, 1440).Record(wmfw::kPolygon, {50, 1, 1}).Record(wmfw::kRectangle, {1});
+  ASSERT_TRUE(wmfw::WriteFile(ConversionJob.inputPath, w.Placeable(0, 0, 2880, 1440, 1440)));
+  ASSERT_TRUE(ConvertFile()) << lastFailureReason;
+  EXPECT_EQ(lastConversionNotes, (std::vector<std::string>{"a POLYGON record could not be used (byte 50)",
+                                                           "a RECTANGLE record could not be used (byte 62)"}));
+  ASSERT_TRUE(wmfw::WriteFile(ConversionJob.inputPath, RedQuarterMetafile()));
+  ASSERT_TRUE(ConvertFile()) << lastFailureReason;
+  EXPECT_TRUE(lastConversionNotes.empty());
 }

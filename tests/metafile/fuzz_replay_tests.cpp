@@ -46,7 +46,13 @@ TEST(FuzzReplay, SeedsKeepTheInterfacePromises) {
   ReplayEach(seeds);
 }
 
-TEST(FuzzReplay, SavedReproducersKeepTheInterfacePromises) { ReplayEach(SavedInputs("regressions")); }
+// The inputs that once broke a promise (fuzz/regressions/, named after what they pin):
+// kept so that the ordinary tests, under the sanitizers too, see them again.
+TEST(FuzzReplay, SavedReproducersKeepTheInterfacePromises) {
+  const auto reproducers = SavedInputs("regressions");
+  ASSERT_FALSE(reproducers.empty()) << "fuzz/regressions/ is empty";
+  ReplayEach(reproducers);
+}
 
 // Every prefix of a valid metafile is a truncated file the player must handle.
 TEST(FuzzReplay, TruncatedSeedsKeepTheInterfacePromises) {

@@ -255,25 +255,69 @@ TEST(RecordLoop, BadMetafileHeaderIsRefused) {
 
 namespace {
 
-// A file that repeats huge figures stops painting once the work budget is spent, instead
-// of running for minutes.
-TEST(HostileRecords, PaintingStopsWhenTheWorkBudgetIsSpent) {
+// A file that repeats huge figures stops playing once the work budget is spent, instead
+// of running for minutes, and keeps what it drew so far.
+TEST(HostileRecords, PlaybackStopsWhenTheWorkBudgetIsSpent) {
   WmfWriter w;
   w.CreatePen(5, 0, 0).SelectObject(0);
   w.CreateBrush(0, Rgb(255, 0, 0)).CreateBrush(0, Rgb(0, 0, 255));  // slots 1, 2
   for (int i = 0; i < 40; ++i) w.SelectObject(uint16_t(1 + i % 2)).Rectangle(0, 0, 100, 100);
+  w.SetPixel(0, 0, Rgb(0, 255, 0));
   const Bytes bytes = w.Placeable(0, 0, 100, 100, 96);
   metafile::PlaceableHeader header;
   metafile::Placement placement;
   ASSERT_TRUE(metafile_test::ReadHeaderAndPlacement(bytes, header, placement));
   std::string reason;
   metafile::Canvas canvas(placement.width, placement.height);
-  metafile::RasterBackend backend(canvas, 10 * 100 * 100);  // room for ten figures
-  ASSERT_TRUE(metafile::PlayPlaceableMetafile(bytes.data(), bytes.size(), header, placement, backend, reason));
+  metafile::RasterBackend backend(canvas, 10 * 100 * 100 * 3);  // room for a few figures
+  metafile::PlaySummary summary;
+  ASSERT_TRUE(
+      metafile::PlayPlaceableMetafile(bytes.data(), bytes.size(), header, placement, backend, reason, &summary));
   EXPECT_TRUE(backend.Exhausted());
-  EXPECT_EQ(canvas.Pixel(50, 50) & 0xFFFFFF, kBlue);  // the tenth figure, blue, was the last
+  EXPECT_TRUE(summary.stoppedOnBudget);
+  EXPECT_FALSE(summary.reachedEndRecord);
+  EXPECT_EQ(summary.budgetSpentAt.function, wmfw::kRectangle);
+  const uint32_t middle = canvas.Pixel(50, 50) & 0xFFFFFF;
+  EXPECT_TRUE(middle == kRed || middle == kBlue) << std::hex << middle;  // the figures drawn before stay
+  EXPECT_NE(canvas.Pixel(0, 0) & 0xFFFFFF, kGreen);                       // the records after it never ran
   EXPECT_EQ(backend.RasterCanvas(), nullptr);
-  EXPECT_FALSE(backend.Charge({0, 0, 1, 1}));
+  EXPECT_FALSE(backend.Charge(1));
+  const std::vector<std::string> notes = metafile::PlaybackNotes(summary);
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_NE(notes[0].find("work budget ran out at a RECTANGLE record"), std::string::npos) << notes[0];
+}
+
+// Values of the drawing state that accumulate record after record saturate instead of
+// overflowing (a signed overflow the sanitizers of the asan build report).
+
+// 70,000 offsets of 32767 take an origin past the largest coordinate, where it saturates;
+// 65,538 offsets back then bring it to 1 (wrapping would leave it at 146 million).
+TEST(HostileRecords, AccumulatedOriginsSaturate) {
+  for (const uint16_t offset : {wmfw::kOffsetWindowOrg, wmfw::kOffsetViewportOrg}) {
+    WmfWriter w;
+    w.CreatePen(5, 0, 0).SelectObject(0).CreateBrush(0, Rgb(255, 0, 0)).SelectObject(1);
+    for (int i = 0; i < 70000; ++i) w.Record(offset, {0, 32767});
+    for (int i = 0; i < 65538; ++i) w.Record(offset, {0, -32767});
+    w.Rectangle(0, 0, 12, 12);
+    const auto p = Render(w.Placeable(0, 0, 100, 100, 96));
+    EXPECT_GE(Count(p, kRed, 0, 0, 20, 20), 100) << std::hex << offset;
+  }
+}
+
+// The current position moves on with each string drawn with TA_UPDATECP; strings far wider
+// than the canvas (the window is 32767 units over 100 pixels) take it past the largest
+// coordinate, where it saturates (wrapping would put it far to the left). A line from it
+// then comes in from the right. The text is white, so only the line shows.
+TEST(HostileRecords, TheCurrentPositionSaturates) {
+  WmfWriter w;
+  w.SetWindowExt(32767, 100).SetBkMode(1).SetTextColor(Rgb(255, 255, 255));
+  w.CreateFont(-100, "Arial").SelectObject(0).MoveTo(0, 20).SetTextAlign(1);
+  const std::string wide(8000, 'W');
+  for (int i = 0; i < 12; ++i) w.TextOut(0, 0, wide);
+  w.SetTextAlign(0).LineTo(16000, 50);  // canvas pixel 48
+  const auto p = Render(w.Placeable(0, 0, 100, 100, 96));
+  EXPECT_EQ(At(p, 90, 50), kBlack);
+  EXPECT_EQ(At(p, 20, 50), kWhite);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <wx/bmpbuttn.h>
 #include <wx/bmpcbox.h>
 #include <wx/textctrl.h>
+#include <wx/toolbar.h>
 
 #include "ui/main_form_layout.h"
 #include "ui_fixture.h"
@@ -15,6 +16,8 @@ struct WidthCase {
   int buttonX;
   int convertX;
 };
+
+void PrintTo(const WidthCase& c, std::ostream* os) { *os << c.width; }
 
 class LayoutWidths : public ::testing::TestWithParam<WidthCase> {};
 
@@ -75,6 +78,25 @@ TEST_F(MainWindowTest, WideningMovesTheControlsAndKeepsTheHeight) {
   Window().SetClientSize(800, height + 120);
   Flush();
   EXPECT_EQ(Window().GetClientSize().y, height);
+}
+
+// Each small button sits wholly between its field and the Convert button, as the toolkit
+// actually placed it, at the narrowest and at a wider width.
+TEST_F(MainWindowTest, FieldButtonsFitBetweenTheirFieldAndTheConvertButton) {
+  const wxWindow* fields[3] = {Window().InputField(), Window().OutputFolderList(), Window().OutputFormatList()};
+  for (const int width : {kMainWindowMinimumWidth, 800}) {
+    Window().SetClientSize(width, Window().GetClientSize().y);
+    Flush();
+    Window().LayoutMainWindow();
+    Flush();
+    const wxRect convert = Window().ConvertButton()->GetRect();
+    for (int row = 0; row < 3; ++row) {
+      const wxRect button = Window().FieldButton(row)->GetRect();
+      EXPECT_GT(button.GetLeft(), fields[row]->GetRect().GetRight()) << width << " row " << row;
+      EXPECT_LT(button.GetRight(), convert.GetLeft()) << width << " row " << row;
+      EXPECT_LE(button.GetWidth(), 32) << width << " row " << row;
+    }
+  }
 }
 
 TEST_F(MainWindowTest, TheWindowIsNeverNarrowerThanTheMinimum) {

@@ -18,6 +18,8 @@ struct HistoryCase {
   const char* after;
 };
 
+void PrintTo(const HistoryCase& c, std::ostream* os) { *os << c.name; }
+
 class RememberFolder : public MainWindowTest, public ::testing::WithParamInterface<HistoryCase> {};
 
 TEST_P(RememberFolder, PutsTheFolderFirst) {

@@ -60,7 +60,7 @@ std::vector<std::string> SandboxEnvironment(const std::string& home) {
                                           "XDG_RUNTIME_DIR=" + home, "TMPDIR=" + home,
                                           "PATH=/usr/bin:/bin", "LANG=C.UTF-8", "NO_AT_BRIDGE=1",
                                           "GSETTINGS_BACKEND=memory"};
-  for (const char* inherited : {"DISPLAY", "ASAN_OPTIONS", "UBSAN_OPTIONS"}) {
+  for (const char* inherited : {"DISPLAY", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
     if (const char* value = std::getenv(inherited)) environment.push_back(std::string(inherited) + "=" + value);
   }
   return environment;

@@ -36,6 +36,8 @@ struct SearchCase {
   const char* address;  // "" when the search is refused
 };
 
+void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.name; }
+
 class ConverterSearch : public ::testing::TestWithParam<SearchCase> {};
 
 TEST_P(ConverterSearch, BuildsThePageAddress) {

@@ -123,7 +123,7 @@ TEST(ScreenshotMode, AFolderThatDoesNotExistWritesNothing) {
   SideModeProcess program;
   ASSERT_TRUE(program.Start({"-T", program.Root() + "missing"}));
   EXPECT_EQ(program.Wait(60), 1);
-  EXPECT_NE(program.ErrorOutput().find("does not exist"), std::string::npos) << program.ErrorOutput();
+  EXPECT_NE(program.ErrorOutput().find("Error: Invalid screenshot folder: \""), std::string::npos) << program.ErrorOutput();
   EXPECT_FALSE(std::filesystem::exists(program.Root() + "missing"));
   EXPECT_FALSE(std::filesystem::exists(program.Root() + "missingvecrast1.jpg"));
   EXPECT_TRUE(std::filesystem::is_empty(program.Root() + "out"));

@@ -122,6 +122,17 @@ TEST_F(WindowProgram, ASecondWindowedStartEndsSilently) {
   EXPECT_EQ(second.err, "");
 }
 
+// The uninstall offer waits for a person: a conversion started meanwhile is told the window
+// is open (75) at once instead of waiting behind it.
+TEST_F(WindowProgram, AConversionDuringTheUninstallOfferFailsAtOnceAsBusy) {
+  BackgroundProgram offer({VECRAST_BINARY, "-U"}, environment);
+  ASSERT_TRUE(Xdotool({"search", "--sync", "--onlyvisible", "--name", "^Uninstall$"}));
+  const ProgramResult run =
+      RunProgram({VECRAST_BINARY, "-q", "-i", WriteMetafile("busy.wmf"), "-o", home + "/out/"}, environment, 10);
+  EXPECT_EQ(run.status, 75) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(home + "/out/busy.jpg"));
+}
+
 // How much slower than a plain build the program runs: sanitizer builds take several times
 // as long to draw, so every pause a user would make is longer there.
 #if defined(__SANITIZE_ADDRESS__)

@@ -67,6 +67,8 @@ struct CheckCase {
   const char* status;                           // the status bar afterwards
 };
 
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
+
 // Texts with "%F" standing for the test's folder.
 std::string WithFolder(std::string text, const std::string& folderPath) {
   const size_t at = text.find("%F");

@@ -30,6 +30,8 @@ export DISPLAY=":$number"
 unset WAYLAND_DISPLAY
 # No accessibility bus in a test session: without this GTK waits for one at start.
 export NO_AT_BRIDGE=1
+# Sanitizer builds: the toolkit's process-long blocks are not the program's leaks.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/toolkit_leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 if [ "$with_wm" = 1 ]; then
   openbox --sm-disable >/dev/null 2>&1 &

@@ -5,6 +5,7 @@
 
 #include "base/little_endian.h"
 #include "metafile/record_loop.h"
+#include "metafile/record_names.h"
 #include "metafile/recording_backend.h"
 #include "metafile/render.h"
 
@@ -12,38 +13,11 @@ namespace vecrast::fidelity {
 
 namespace {
 
-struct NamedRecord {
-  uint16_t function;
-  const char* name;
-};
-
-constexpr NamedRecord kRecordNames[] = {
-    {0x0000, "EOF"}, {0x001E, "SAVEDC"}, {0x0035, "REALIZEPALETTE"}, {0x0037, "SETPALENTRIES"},
-    {0x00F7, "CREATEPALETTE"}, {0x0102, "SETBKMODE"}, {0x0103, "SETMAPMODE"}, {0x0104, "SETROP2"},
-    {0x0105, "SETRELABS"}, {0x0106, "SETPOLYFILLMODE"}, {0x0107, "SETSTRETCHBLTMODE"},
-    {0x0108, "SETTEXTCHAREXTRA"}, {0x0127, "RESTOREDC"}, {0x012A, "INVERTREGION"}, {0x012B, "PAINTREGION"},
-    {0x012C, "SELECTCLIPREGION"}, {0x012D, "SELECTOBJECT"}, {0x012E, "SETTEXTALIGN"}, {0x0139, "RESIZEPALETTE"},
-    {0x0142, "DIBCREATEPATTERNBRUSH"}, {0x0149, "SETLAYOUT"}, {0x01F0, "DELETEOBJECT"},
-    {0x01F9, "CREATEPATTERNBRUSH"}, {0x0201, "SETBKCOLOR"}, {0x0209, "SETTEXTCOLOR"},
-    {0x020A, "SETTEXTJUSTIFICATION"}, {0x020B, "SETWINDOWORG"}, {0x020C, "SETWINDOWEXT"},
-    {0x020D, "SETVIEWPORTORG"}, {0x020E, "SETVIEWPORTEXT"}, {0x020F, "OFFSETWINDOWORG"},
-    {0x0211, "OFFSETVIEWPORTORG"}, {0x0213, "LINETO"}, {0x0214, "MOVETO"}, {0x0220, "OFFSETCLIPRGN"},
-    {0x0228, "FILLREGION"}, {0x0231, "SETMAPPERFLAGS"}, {0x0234, "SELECTPALETTE"}, {0x02FA, "CREATEPENINDIRECT"},
-    {0x02FB, "CREATEFONTINDIRECT"}, {0x02FC, "CREATEBRUSHINDIRECT"}, {0x0324, "POLYGON"}, {0x0325, "POLYLINE"},
-    {0x0410, "SCALEWINDOWEXT"}, {0x0412, "SCALEVIEWPORTEXT"}, {0x0415, "EXCLUDECLIPRECT"},
-    {0x0416, "INTERSECTCLIPRECT"}, {0x0418, "ELLIPSE"}, {0x0419, "FLOODFILL"}, {0x041B, "RECTANGLE"},
-    {0x041F, "SETPIXEL"}, {0x0429, "FRAMEREGION"}, {0x0436, "ANIMATEPALETTE"}, {0x0521, "TEXTOUT"},
-    {0x0538, "POLYPOLYGON"}, {0x0548, "EXTFLOODFILL"}, {0x061C, "ROUNDRECT"}, {0x061D, "PATBLT"},
-    {0x0626, "ESCAPE"}, {0x06FF, "CREATEREGION"}, {0x0817, "ARC"}, {0x081A, "PIE"}, {0x0830, "CHORD"},
-    {0x0922, "BITBLT"}, {0x0940, "DIBBITBLT"}, {0x0A32, "EXTTEXTOUT"}, {0x0B23, "STRETCHBLT"},
-    {0x0B41, "DIBSTRETCHBLT"}, {0x0D33, "SETDIBTODEV"}, {0x0F43, "STRETCHDIB"},
-};
-
 constexpr size_t kParamsShown = 12;
 constexpr size_t kPointsShown = 16;
 
 void PrintRecord(const metafile::RecordInfo& r, std::FILE* out) {
-  const std::string name = RecordName(r.function);
+  const std::string name = metafile::RecordName(r.function);
   std::fprintf(out, "@%zu %s (0x%04X) %" PRIu32 " words:", r.offset, name.empty() ? "?" : name.c_str(),
                unsigned(r.function), r.sizeWords);
   const size_t words = r.paramBytes / 2;
@@ -73,13 +47,6 @@ void PrintCall(const metafile::RecordedCall& call, std::FILE* out) {
 
 }  // namespace
 
-std::string RecordName(uint16_t function) {
-  for (const NamedRecord& r : kRecordNames) {
-    if (r.function == function) return r.name;
-  }
-  return {};
-}
-
 bool DumpMetafile(const std::vector<uint8_t>& bytes, std::FILE* out, std::string& reason) {
   metafile::PlaceableHeader header;
   metafile::Placement placement;
@@ -105,6 +72,7 @@ bool DumpMetafile(const std::vector<uint8_t>& bytes, std::FILE* out, std::string
   flushCalls();
   std::fprintf(out, "%zu records, %zu handled%s%s\n", summary.records, summary.handled,
                summary.reachedEndRecord ? "" : ", no end record", summary.stoppedOnBadSize ? ", stopped on a bad size" : "");
+  for (const std::string& note : metafile::PlaybackNotes(summary)) std::fprintf(out, "note: %s\n", note.c_str());
   return true;
 }
 

@@ -1,5 +1,6 @@
 // A readable trace of one playback: each record (offset, name, size, first parameters)
-// followed by the drawing calls it made, in canvas pixels, through the recording back end.
+// followed by the drawing calls it made, in canvas pixels, through the recording back end,
+// and at the end a "note:" line for each kind of record the player could not use.
 // Blits and text paint on the raster canvas directly, so they show as records only.
 #pragma once
 
@@ -9,9 +10,6 @@
 #include <vector>
 
 namespace vecrast::fidelity {
-
-// The record's name (`EXTTEXTOUT`), or empty for an unknown function number.
-std::string RecordName(uint16_t function);
 
 // Plays the placeable metafile `bytes` and writes the trace to `out`. False (and why)
 // when the headers are refused.

@@ -1,0 +1,51 @@
+// A run that waits for a key ("-p") lets go of the single-instance lock first: its work is
+// done, and runs started meanwhile from scripts must not wait for a person.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <string>
+
+#include "app/parse_command_line.h"
+#include "platform/instance_lock.h"
+#include "temp_folder.h"
+
+namespace vecrast {
+namespace {
+
+class PauseReleasesLock : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* runtime = getenv("XDG_RUNTIME_DIR");
+    if (runtime != nullptr) savedRuntime_ = runtime;
+    setenv("XDG_RUNTIME_DIR", folder_.path().c_str(), 1);
+    std::string reason;
+    ASSERT_EQ(lock_.Acquire("vecrast pause test", LockMode::kCommandLine, reason), LockResult::kTaken) << reason;
+  }
+  void TearDown() override {
+    lock_.Release();
+    if (savedRuntime_.empty()) {
+      unsetenv("XDG_RUNTIME_DIR");
+    } else {
+      setenv("XDG_RUNTIME_DIR", savedRuntime_.c_str(), 1);
+    }
+  }
+
+  testing::TempFolder folder_;
+  InstanceLock lock_;
+  std::string savedRuntime_;
+};
+
+TEST_F(PauseReleasesLock, AfterAnErrorLine) {
+  const CommandLineOutcome outcome = ParseCommandLine({"-p", "-i", folder_.File("missing.wmf")}, &lock_);
+  EXPECT_EQ(outcome.exitStatus, 1);
+  EXPECT_FALSE(lock_.Held());
+}
+
+TEST_F(PauseReleasesLock, OnlyWhenAskedToPause) {
+  const CommandLineOutcome outcome = ParseCommandLine({"-i", folder_.File("missing.wmf")}, &lock_);
+  EXPECT_EQ(outcome.exitStatus, 1);
+  EXPECT_TRUE(lock_.Held());
+}
+
+}  // namespace
+}  // namespace vecrast
