@@ -50,6 +50,8 @@ std::string ValueName(const OptionRow& row, const OptionDescription* description
 }
 
 std::string DefaultOf(const OptionRow& row, const SettingDescriptor& setting) {
+  // A date's default is the clock when the settings are set up, not the day the manual was made.
+  if (setting.type == SettingType::Date) return "the time the run starts";
   const int64_t number = GetSettingInteger(setting);
   switch (row.kind) {
     case OptionValueKind::Keyword: {
