@@ -1,6 +1,5 @@
 #include "app/console_batch.h"
 
-#include <new>
 #include <string>
 #include <thread>
 
@@ -106,21 +105,12 @@ int QueueInput() {
   return AddInputFile(ConversionJob.inputPath) ? 1 : 0;
 }
 
-// An allocation failure that escapes a conversion ends the run, not the process.
 int RunWorker() {
   ResetProgressState();
-  bool outOfMemory = false;
-  std::thread worker([&outOfMemory] {
-    try {
-      ConversionWorker();
-    } catch (const std::bad_alloc&) {
-      outOfMemory = true;
-    }
-  });
+  std::thread worker(ConversionWorker);
   worker.join();
-  if (outOfMemory) PrintErrorLine("Error: not enough memory for the conversion");
   std::lock_guard<std::mutex> lock(ProgressState.mutex);
-  return outOfMemory ? 0 : ProgressState.convertedCount;
+  return ProgressState.convertedCount;
 }
 
 bool CheckAndConvert(const BatchMode& mode) {

@@ -31,15 +31,23 @@ void AdvanceTokens() {
   ConversionJob.sequenceNumber = static_cast<int32_t>(static_cast<uint32_t>(ConversionJob.sequenceNumber) + 1u);
 }
 
-}  // namespace
-
-namespace {
-
-// An allocation failure that escapes a conversion fails that file, not the run or the process
-// (the window's worker thread would otherwise end the program).
-bool ConvertWithinMemory(bool (*convert)()) {
+// Converts one queued file; true when it was saved. An allocation failure anywhere in it fails
+// that file, not the run or the process: this is the one place both the command line's and the
+// window's worker threads rely on.
+bool ConvertQueuedFile(const decltype(InputFileMap)::value_type& entry, int32_t fileNumber, bool (*convert)(), bool debug) {
   try {
-    return convert();
+    ConversionJob.inputPath = entry.first;
+    ConversionJob.subfolder = entry.second.subfolder;
+    PublishCurrentFile(fileNumber, ConversionJob.inputPath);
+    if (debug) PrintLine("Processing: " + ConversionJob.inputPath);
+    const bool saved = convert();
+    if (debug) {
+      PrintLine("Saving As: " + ConversionJob.outputPath);
+      PrintLine(saved ? "OK" : "Not OK");
+      if (!saved && !lastFailureReason.empty()) PrintLine("Reason: " + lastFailureReason);
+      for (const std::string& note : lastConversionNotes) PrintLine("Notes: " + note);
+    }
+    return saved;
   } catch (const std::bad_alloc&) {
     lastFailureReason = "not enough memory for the conversion";
     return false;
@@ -52,22 +60,11 @@ int RunConversion(bool (*convert)()) {
   const bool debug = DebugOutputOn();
   int32_t fileNumber = 0;
   int32_t converted = 0;
-  for (auto entry = InputFileMap.begin(); entry != InputFileMap.end(); ++entry) {
+  for (const auto& entry : InputFileMap) {
     WaitWhileHeld();
     if (ProgressState.keepRunning == 0) break;
     ++fileNumber;
-    ConversionJob.inputPath = entry->first;
-    ConversionJob.subfolder = entry->second.subfolder;
-    PublishCurrentFile(fileNumber, ConversionJob.inputPath);
-    if (debug) PrintLine("Processing: " + ConversionJob.inputPath);
-    const bool saved = ConvertWithinMemory(convert);
-    if (debug) {
-      PrintLine("Saving As: " + ConversionJob.outputPath);
-      PrintLine(saved ? "OK" : "Not OK");
-      if (!saved && !lastFailureReason.empty()) PrintLine("Reason: " + lastFailureReason);
-      for (const std::string& note : lastConversionNotes) PrintLine("Notes: " + note);
-    }
-    if (!saved) continue;
+    if (!ConvertQueuedFile(entry, fileNumber, convert, debug)) continue;
     ++converted;
     AdvanceTokens();
     ApplyFileTimestamp(ConversionJob.outputPath, ConversionJob.inputPath);

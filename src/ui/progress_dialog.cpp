@@ -4,8 +4,6 @@
 #include <wx/gauge.h>
 #include <wx/stattext.h>
 
-#include <new>
-
 #include "app/fill_placeholders.h"
 #include "engine/conversion_worker.h"
 #include "engine/input_file_map.h"
@@ -72,11 +70,7 @@ std::string ProgressDialog::CurrentText() const { return FromWx(fileText_->GetLa
 void ProgressDialog::StartWorker() {
   ResetProgressState();
   worker_ = std::thread([this] {
-    // Running out of memory outside a file's conversion ends the run with what it converted.
-    try {
-      runner_();
-    } catch (const std::bad_alloc&) {
-    }
+    runner_();
     workerDone_ = true;
   });
   poll_.Start(kPollMilliseconds);
