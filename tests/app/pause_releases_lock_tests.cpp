@@ -1,12 +1,12 @@
 // A run that waits for a key ("-p") lets go of the single-instance lock first: its work is
 // done, and runs started meanwhile from scripts must not wait for a person.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <string>
 
 #include "app/parse_command_line.h"
 #include "platform/instance_lock.h"
+#include "process_helpers.h"
 #include "temp_folder.h"
 
 namespace vecrast {
@@ -15,24 +15,13 @@ namespace {
 class PauseReleasesLock : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* runtime = getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr) savedRuntime_ = runtime;
-    setenv("XDG_RUNTIME_DIR", folder_.path().c_str(), 1);
     std::string reason;
     ASSERT_EQ(lock_.Acquire("vecrast pause test", LockMode::kCommandLine, reason), LockResult::kTaken) << reason;
   }
-  void TearDown() override {
-    lock_.Release();
-    if (savedRuntime_.empty()) {
-      unsetenv("XDG_RUNTIME_DIR");
-    } else {
-      setenv("XDG_RUNTIME_DIR", savedRuntime_.c_str(), 1);
-    }
-  }
 
   testing::TempFolder folder_;
+  testing::ScopedEnv runtime_{"XDG_RUNTIME_DIR", folder_.path()};
   InstanceLock lock_;
-  std::string savedRuntime_;
 };
 
 TEST_F(PauseReleasesLock, AfterAnErrorLine) {

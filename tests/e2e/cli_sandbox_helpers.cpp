@@ -12,6 +12,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "process_helpers.h"
+
 namespace clitest {
 
 namespace {
@@ -23,7 +25,7 @@ std::vector<std::string> Environment(const std::string& root, const RunOptions& 
       {"HOME", root + "home"},         {"XDG_CONFIG_HOME", root + "config/"},
       {"XDG_RUNTIME_DIR", root + "runtime/"}, {"TMPDIR", root},
       {"PATH", "/usr/bin:/bin"},        {"LANG", "C.UTF-8"}};
-  for (const char* passed : {"ASAN_OPTIONS", "UBSAN_OPTIONS"}) {
+  for (const char* passed : vecrast::testing::kSanitizerOptionVariables) {
     if (const char* value = getenv(passed)) variables.emplace_back(passed, value);
   }
   for (const auto& change : options.environment) {

@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace vecrast::testing {
 
@@ -27,6 +29,21 @@ class ScopedEnv {
   std::string old_;
   bool hadOld_ = false;
 };
+
+// The sanitizers' option variables, which every program a test starts inherits.
+inline constexpr const char* kSanitizerOptionVariables[] = {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"};
+
+// "NAME=value" for each sanitizer option variable and each of `names` that is set here: what a
+// program started by a test takes over from the test's own environment.
+inline std::vector<std::string> InheritedVariables(std::initializer_list<const char*> names = {}) {
+  std::vector<std::string> inherited;
+  const auto take = [&inherited](const char* name) {
+    if (const char* value = ::getenv(name)) inherited.push_back(std::string(name) + "=" + value);
+  };
+  for (const char* name : kSanitizerOptionVariables) take(name);
+  for (const char* name : names) take(name);
+  return inherited;
+}
 
 // The user id of a user other than the superuser ("nobody").
 inline constexpr uid_t kOtherUser = 65534;

@@ -9,6 +9,8 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "process_helpers.h"
+
 namespace vecrast::uitest {
 
 namespace {
@@ -60,9 +62,7 @@ std::vector<std::string> SandboxEnvironment(const std::string& home) {
                                           "XDG_RUNTIME_DIR=" + home, "TMPDIR=" + home,
                                           "PATH=/usr/bin:/bin", "LANG=C.UTF-8", "NO_AT_BRIDGE=1",
                                           "GSETTINGS_BACKEND=memory"};
-  for (const char* inherited : {"DISPLAY", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
-    if (const char* value = std::getenv(inherited)) environment.push_back(std::string(inherited) + "=" + value);
-  }
+  for (const std::string& inherited : testing::InheritedVariables({"DISPLAY"})) environment.push_back(inherited);
   return environment;
 }
 

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "process_helpers.h"
 #include "temp_folder.h"
 
 namespace vecrast::uitest {
@@ -51,9 +52,7 @@ bool SideModeProcess::Start(const std::vector<std::string>& arguments) {
                                   "XDG_RUNTIME_DIR=" + root_ + "runtime", "XDG_DATA_HOME=" + root_ + "data",
                                   "XDG_DATA_DIRS=" + root_ + "data",      "PATH=" + root_ + "bin:/usr/bin:/bin",
                                   "LANG=C.UTF-8",                       "NO_AT_BRIDGE=1"};
-  for (const char* inherited : {"DISPLAY", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS", "VECRAST_SITE"}) {
-    if (const char* value = getenv(inherited)) env.push_back(std::string(inherited) + "=" + value);
-  }
+  for (const std::string& inherited : testing::InheritedVariables({"DISPLAY", "VECRAST_SITE"})) env.push_back(inherited);
   std::vector<std::string> argv = {VECRAST_BINARY};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
   pid_ = fork();
