@@ -1,6 +1,5 @@
 #include "app/option_store.h"
 
-#include <functional>
 #include <map>
 
 #include "app/value_conversions.h"
@@ -18,8 +17,8 @@ std::string TextFor(const OptionRow& row, const std::string& valueText, ValueSou
   return TextValue(valueText);
 }
 
-std::map<std::string, std::string, std::less<>>& TypedNumbers() {
-  static std::map<std::string, std::string, std::less<>> typed;
+std::map<std::string, std::string>& TypedNumbers() {
+  static std::map<std::string, std::string> typed;
   return typed;
 }
 
