@@ -10,6 +10,8 @@ int64_t FileSize(const std::string& path) {
   return static_cast<int64_t>(info.st_size);
 }
 
+bool IsRegularFile(const std::string& path) { return FileSize(path) >= 0; }
+
 bool IsExistingFolder(const std::string& path) {
   struct stat info {};
   return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);

@@ -9,6 +9,9 @@ namespace vecrast {
 // The size of the regular file `path` in bytes; -1 when it is missing or not a regular file.
 int64_t FileSize(const std::string& path);
 
+// True when `path` names a regular file (of any size).
+bool IsRegularFile(const std::string& path);
+
 // True when `path` names an existing folder.
 bool IsExistingFolder(const std::string& path);
 

@@ -1,7 +1,5 @@
 #include "ui/manual.h"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 
 #include "platform/file_status.h"
@@ -21,11 +19,6 @@ std::string programFolderOverride;
 
 std::string ManualProgramFolder() {
   return programFolderOverride.empty() ? ProgramFolder() : programFolderOverride;
-}
-
-bool IsRegularFile(const std::string& path) {
-  struct stat status {};
-  return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 // "/usr/bin/../share/vecrast/manual/index.html" as "/usr/share/vecrast/manual/index.html".

@@ -1,6 +1,5 @@
 #include "ui/themes/theme_files.h"
 
-#include <sys/stat.h>
 #include <wx/string.h>
 
 #include "platform/program_data.h"
@@ -27,11 +26,6 @@ std::string ThemeArchivePath(const std::string& key) {
   const std::string folder = ThemeFolder();
   if (folder.empty() || key.empty() || key == "." || key == ".." || key.find('/') != std::string::npos) return {};
   return folder + key + ".zip";
-}
-
-bool IsRegularFile(const std::string& path) {
-  struct stat status {};
-  return !path.empty() && ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 std::string TextUpToZero(const std::string& bytes) { return bytes.substr(0, bytes.find('\0')); }

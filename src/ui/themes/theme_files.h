@@ -10,9 +10,6 @@ namespace vecrast {
 // could name something outside it (empty, "." or "..", or holding "/").
 std::string ThemeArchivePath(const std::string& key);
 
-// True when a regular file is at `path` (a link to one counts).
-bool IsRegularFile(const std::string& path);
-
 // Bytes of "theme.cfg" as the text they spell: up to the first zero byte, like a text read
 // into a zero-filled buffer.
 std::string TextUpToZero(const std::string& bytes);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/ascii_case.h"
+#include "platform/file_status.h"
 #include "settings/settings.h"
 #include "ui/icon_keys.h"
 #include "ui/image_sets.h"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/ascii_case.h"
+#include "platform/file_status.h"
 #include "ui/themes.h"
 #include "ui/themes/theme_archive.h"
 #include "ui/themes/theme_files.h"
